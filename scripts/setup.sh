@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds and tests with; does nothing when all are present.
+set -euo pipefail
+packages=(
+    cmake g++ make pkg-config clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libpolyclipping-dev libpugixml-dev libpng-dev nlohmann-json3-dev libcli11-dev
+    librsvg2-bin
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
