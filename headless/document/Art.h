@@ -1,0 +1,111 @@
+// One object of the art tree and the data each kind of object carries.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "headless/document/Ids.h"
+#include "plugin/sdk/AIArt.h"
+#include "plugin/sdk/AIPathStyle.h"
+#include "plugin/sdk/AIRasterTypes.h"
+
+namespace headless {
+
+constexpr AIRealMatrix kIdentityMatrix{1, 0, 0, 1, 0, 0};
+
+// Pixels of a raster. Image space has x = column and y = -row: with the identity matrix the pixels cover
+// x in [0, width] and y in [-height, 0]. `matrix` maps image space to artwork.
+struct RasterData {
+    AIRasterRecord info{};
+    AIRealMatrix matrix = kIdentityMatrix;
+    std::vector<std::uint8_t> pixels;  // rows top to bottom, info.byteWidth bytes each
+};
+
+// What the SVG layer needs to write an object back as it came: attributes the host does not model, and for
+// objects carried unchanged (text, symbols, unknown elements) the element itself.
+struct SvgKeep {
+    std::map<std::string, std::string> attributes;
+    std::string element;  // serialized XML, empty for modelled objects
+    std::string id;       // the element's id, if it had one
+};
+
+struct Art {
+    AIArtType type = kUnknownArt;
+
+    // Tree links; children run front (first) to back (last).
+    ArtId parent;
+    ArtId firstChild;
+    ArtId lastChild;
+    ArtId prev;
+    ArtId next;
+    // Position among siblings, increasing front to back: lets the selection be sorted by document order
+    // without counting siblings.
+    std::uint64_t orderKey = 0;
+
+    std::int32_t userAttrs = 0;  // kArtSelected | kArtLocked | kArtHidden ...
+    LayerId ownerLayer;          // set on a layer's own group only
+
+    // Paths.
+    std::vector<AIPathSegment> segments;
+    bool closed = false;
+    bool guide = false;
+
+    // Paths and compound paths (a compound's members carry their own copy).
+    AIPathStyle style{};
+
+    bool clipped = false;  // groups: the first clipping path masks the rest
+
+    // Rasters.
+    std::shared_ptr<RasterData> raster;  // copied on duplicate, never shared between live objects
+
+    // Placed art, text frames, symbols and unknown objects: their extent as the reader found it, and the
+    // matrix that places their own content on the page.
+    AIRealRect extent{};
+    AIRealMatrix matrix = kIdentityMatrix;
+    std::string linkedFile;  // placed art
+
+    // Plug-in art.
+    std::string pluginGroup;
+    ArtId editArt;  // a detached group owned by this object
+
+    SvgKeep svg;
+
+    bool IsContainer() const { return type == kGroupArt || type == kCompoundPathArt; }
+};
+
+struct Layer {
+    std::string title;  // UTF-8
+    bool visible = true;
+    bool editable = true;
+    bool preview = true;
+    ArtId group;
+    LayerId parentLayer;  // set for sublayers, whose group lies in the parent layer's tree
+    SvgKeep svg;
+};
+
+struct GradientStop {
+    AIReal offset = 0;  // 0..1
+    AIColor color{};
+    AIReal opacity = 1;
+};
+
+enum class GradientType { kLinear, kRadial };
+
+// A gradient of the document; where it lies on a shape is in the shape's AIGradientStyle.
+struct Gradient {
+    GradientType type = GradientType::kLinear;
+    std::vector<GradientStop> stops;
+    std::string spreadMethod;  // "pad" unless the file said otherwise
+    SvgKeep svg;
+};
+
+// An appearance that can be given to any path: its path style and what the SVG layer keeps beside it.
+struct ArtStyle {
+    AIPathStyle style{};
+    std::map<std::string, std::string> attributes;
+};
+
+}  // namespace headless

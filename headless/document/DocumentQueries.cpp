@@ -1,0 +1,220 @@
+// Listings of the document (a layer's art, the selection), bounds, and path and art styles.
+#include <algorithm>
+#include <cstring>
+
+#include "headless/document/Document.h"
+#include "headless/document/Geometry.h"
+
+namespace headless {
+namespace {
+
+std::uint64_t Pack(ArtId id) {
+    return (std::uint64_t{id.generation} << 32) | id.slot;
+}
+ArtId Unpack(std::uint64_t v) {
+    return ArtId{static_cast<std::uint32_t>(v), static_cast<std::uint32_t>(v >> 32)};
+}
+
+// A canonical text of a path style, for interning: only the colour fields that the kind uses take part.
+void AppendColor(std::string& key, const AIColor& c) {
+    auto put = [&key](AIReal v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); };
+    key.push_back(static_cast<char>(c.kind));
+    switch (c.kind) {
+        case kGrayColor:
+            put(c.c.g.gray);
+            break;
+        case kFourColor:
+            put(c.c.f.cyan), put(c.c.f.magenta), put(c.c.f.yellow), put(c.c.f.black);
+            break;
+        case kThreeColor:
+            put(c.c.rgb.red), put(c.c.rgb.green), put(c.c.rgb.blue);
+            break;
+        case kGradient: {
+            const AIGradientStyle& g = c.c.grad;
+            key.append(reinterpret_cast<const char*>(&g.gradient), sizeof g.gradient);
+            for (AIReal v :
+                 {g.gradientOrigin.h, g.gradientOrigin.v, g.gradientAngle, g.gradientLength, g.matrix.a, g.matrix.b,
+                  g.matrix.c, g.matrix.d, g.matrix.tx, g.matrix.ty, g.hiliteAngle, g.hiliteLength}) {
+                put(v);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+std::string StyleKey(const ArtStyle& a) {
+    const AIPathStyle& s = a.style;
+    std::string key;
+    auto put = [&key](AIReal v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); };
+    key.push_back(static_cast<char>(s.fillPaint != 0));
+    key.push_back(static_cast<char>(s.strokePaint != 0));
+    key.push_back(static_cast<char>(s.clip != 0));
+    key.push_back(static_cast<char>(s.lockClip != 0));
+    key.push_back(static_cast<char>(s.evenodd != 0));
+    key.push_back(static_cast<char>(s.fill.overprint != 0));
+    key.push_back(static_cast<char>(s.stroke.overprint != 0));
+    AppendColor(key, s.fill.color);
+    AppendColor(key, s.stroke.color);
+    put(s.stroke.width), put(s.stroke.miterLimit), put(s.stroke.dash.offset), put(s.resolution);
+    key.push_back(static_cast<char>(s.stroke.cap));
+    key.push_back(static_cast<char>(s.stroke.join));
+    const int dashes = std::clamp<int>(s.stroke.dash.length, 0, kMaxDashComponents);
+    key.push_back(static_cast<char>(dashes));
+    for (int i = 0; i < dashes; ++i)
+        put(s.stroke.dash.array[i]);
+    for (const auto& [name, value] : a.attributes) {
+        key.append(name).push_back('\0');
+        key.append(value).push_back('\0');
+    }
+    return key;
+}
+
+}  // namespace
+
+void Document::SetSelected(ArtId id, bool selected) {
+    if (selected) {
+        selected_.insert(Pack(id));
+    } else {
+        selected_.erase(Pack(id));
+    }
+}
+
+AIErr Document::ListLayerArt(LayerId layer, std::vector<ArtId>* out) const {
+    const Layer* l = layers_.Find(layer);
+    if (!l) return Fail(kDeadHandleErr);
+    out->clear();
+    // Pre-order, front to back: a container, then its members.
+    std::vector<ArtId> stack{l->group};
+    while (!stack.empty()) {
+        const ArtId id = stack.back();
+        stack.pop_back();
+        out->push_back(id);
+        for (ArtId c = art_[id].lastChild; c; c = art_[c].prev)
+            stack.push_back(c);
+    }
+    return kNoErr;
+}
+
+std::vector<ArtId> Document::ListSelection() const {
+    // Each selected object and its containers, keyed by their path from the top: the top-level layer's index,
+    // then the order key of every object on the way down. Sorting the keys gives document order, containers
+    // before their members.
+    struct Entry {
+        std::vector<std::uint64_t> path;
+        ArtId id;
+    };
+    std::vector<Entry> entries;
+    std::unordered_set<std::uint64_t> seen;
+    std::vector<ArtId> chain;
+    for (std::uint64_t packed : selected_) {
+        chain.clear();
+        ArtId cur = Unpack(packed);
+        for (; cur; cur = art_[cur].parent)
+            chain.push_back(cur);
+        const Art& root = art_[chain.back()];
+        if (!root.ownerLayer) continue;  // edit art of plug-in objects is not part of the page
+        const int layerIndex = LayerIndex(root.ownerLayer);
+        if (layerIndex < 0) continue;
+        std::vector<std::uint64_t> path{static_cast<std::uint64_t>(layerIndex)};
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            if (it != chain.rbegin()) path.push_back(art_[*it].orderKey);
+            if (seen.insert(Pack(*it)).second) entries.push_back({path, *it});
+        }
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.path < b.path; });
+    std::vector<ArtId> out;
+    out.reserve(entries.size());
+    for (const Entry& e : entries)
+        out.push_back(e.id);
+    return out;
+}
+
+AIErr Document::Bounds(ArtId id, const AIRealMatrix* m, AIRealRect* out) const {
+    if (!art_.Contains(id)) return Fail(kDeadHandleErr);
+    BoundsBuilder b;
+    AddBounds(id, m, b);
+    *out = b.Rect();
+    return kNoErr;
+}
+
+void Document::AddBounds(ArtId id, const AIRealMatrix* m, BoundsBuilder& b) const {
+    const Art& a = art_[id];
+    auto addCorners = [&](const AIRealRect& r, const AIRealMatrix& own) {
+        const AIRealMatrix full = m ? Concat(own, *m) : own;
+        for (AIRealPoint p : {AIRealPoint{r.left, r.top}, AIRealPoint{r.right, r.top}, AIRealPoint{r.right, r.bottom},
+                              AIRealPoint{r.left, r.bottom}}) {
+            b.Add(Transform(full, p));
+        }
+    };
+    switch (a.type) {
+        case kPathArt:
+            AddPathBounds(b, a.segments, a.closed, m);
+            return;
+        case kRasterArt: {
+            const AIRect& r = a.raster->info.bounds;
+            const AIReal w = r.right - r.left, h = r.bottom - r.top;
+            addCorners(AIRealRect{0, 0, w, -h}, a.raster->matrix);
+            return;
+        }
+        case kPluginArt:
+            if (a.editArt) {
+                AddBounds(a.editArt, m, b);
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    if (a.IsContainer()) {
+        for (ArtId c = a.firstChild; c; c = art_[c].next)
+            AddBounds(c, m, b);
+        return;
+    }
+    // Placed, text, symbol and unknown objects: the extent the reader gave them.
+    addCorners(a.extent, kIdentityMatrix);
+}
+
+AIErr Document::GetPathStyle(ArtId id, AIPathStyle* out) const {
+    const Art* a = art_.Find(id);
+    if (!a) return Fail(kDeadHandleErr);
+    if (a->type == kCompoundPathArt) {
+        *out = a->firstChild ? art_[a->firstChild].style : a->style;
+        return kNoErr;
+    }
+    if (a->type != kPathArt) return Fail(kWrongKindErr);
+    *out = a->style;
+    return kNoErr;
+}
+
+AIErr Document::SetPathStyle(ArtId id, const AIPathStyle& style) {
+    Art* a = art_.Find(id);
+    if (!a) return Fail(kDeadHandleErr);
+    if (a->type != kPathArt && a->type != kCompoundPathArt) return Fail(kWrongKindErr);
+    a->style = style;
+    if (a->type == kCompoundPathArt) {
+        // Every path below takes the style, members of nested groups too.
+        std::vector<ArtId> stack;
+        for (ArtId c = a->firstChild; c; c = art_[c].next)
+            stack.push_back(c);
+        while (!stack.empty()) {
+            Art& m = art_[stack.back()];
+            stack.pop_back();
+            if (m.type == kPathArt || m.type == kCompoundPathArt) m.style = style;
+            for (ArtId c = m.firstChild; c; c = art_[c].next)
+                stack.push_back(c);
+        }
+    }
+    return kNoErr;
+}
+
+ArtStyleId Document::InternArtStyle(const ArtStyle& style) {
+    std::string key = StyleKey(style);
+    if (auto it = artStyleIndex_.find(key); it != artStyleIndex_.end()) return it->second;
+    const ArtStyleId id = artStyles_.Add(style);
+    artStyleIndex_.emplace(std::move(key), id);
+    return id;
+}
+
+}  // namespace headless
