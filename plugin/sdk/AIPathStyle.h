@@ -91,3 +91,14 @@ struct AIPathStyle {
     AIBoolean evenodd;
     AIReal resolution;
 };
+
+constexpr const char* kAIPathStyleSuite = "AI Path Style Suite";
+constexpr int kAIPathStyleSuiteVersion = 14;
+
+struct AIPathStyleSuite {
+    AIErr (*GetPathStyle)(AIArtHandle path, AIPathStyle* style);
+    AIErr (*SetPathStyle)(AIArtHandle path, const AIPathStyle* style);
+    // The style new art gets.
+    AIErr (*GetCurrentPathStyle)(AIPathStyle* style);
+    AIErr (*SetCurrentPathStyle)(const AIPathStyle* style);
+};

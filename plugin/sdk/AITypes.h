@@ -36,7 +36,9 @@ constexpr ASUInt32 FourCharCode(const char (&code)[5]) {
 }
 
 // The same code as a host error code.
-constexpr ASErr FourCharErr(const char (&code)[5]) { return static_cast<ASErr>(FourCharCode(code)); }
+constexpr ASErr FourCharErr(const char (&code)[5]) {
+    return static_cast<ASErr>(FourCharCode(code));
+}
 
 constexpr ASErr kNoErr = 0;
 constexpr ASErr kSPNoError = 0;
