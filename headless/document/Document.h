@@ -57,6 +57,10 @@ public:
     Art* Find(ArtId id) { return art_.Find(id); }
     const Art* Find(ArtId id) const { return art_.Find(id); }
     bool Contains(ArtId id) const { return art_.Contains(id); }
+    ArtId ArtAt(std::uint32_t slot) const { return art_.IdAt(slot); }
+    LayerId LayerAt(std::uint32_t slot) const { return layers_.IdAt(slot); }
+    GradientId GradientAt(std::uint32_t slot) const { return gradients_.IdAt(slot); }
+    ArtStyleId ArtStyleAt(std::uint32_t slot) const { return artStyles_.IdAt(slot); }
     // With no reference, new art goes to the top of the current layer (kPlaceBelow, kPlaceInsideOnBottom and
     // kPlaceBelowAll: its bottom).
     AIErr NewArt(AIArtType type, AIPaintOrder order, ArtId ref, ArtId* out);

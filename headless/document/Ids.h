@@ -54,6 +54,11 @@ public:
                slots_[id.slot].generation == id.generation;
     }
 
+    // The live id at a slot, or null: lets a handle that carries only part of the generation be checked.
+    IdType IdAt(std::uint32_t slot) const {
+        return slot < slots_.size() && slots_[slot].live ? IdType{slot, slots_[slot].generation} : IdType{};
+    }
+
     T* Find(IdType id) { return Contains(id) ? &slots_[id.slot].value : nullptr; }
     const T* Find(IdType id) const { return Contains(id) ? &slots_[id.slot].value : nullptr; }
 

@@ -1,0 +1,100 @@
+// The one application object of the headless host: its documents, preferences, menus, actions, notifiers, what
+// it shows the user, the suites it publishes, the call log and the fault plan. Suite functions are plain C
+// functions, so they reach it through the current-instance pointer; a test makes its own and throws it away.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "headless/document/Document.h"
+#include "headless/suites/ActionModel.h"
+#include "headless/suites/CallLog.h"
+#include "headless/suites/FaultPlan.h"
+#include "headless/suites/MenuModel.h"
+#include "headless/suites/PluginModel.h"
+#include "headless/suites/PreferenceStore.h"
+#include "headless/suites/SuiteRegistry.h"
+#include "headless/suites/UserModel.h"
+
+namespace headless {
+
+struct ArtSetTag;
+struct HitTag;
+struct UnicodeStringTag;
+struct FilePathTag;
+struct AppContextTag;
+
+// A fixed list of art of one document, as NewArtSet and the listings fill it.
+struct ArtSetData {
+    std::uint8_t document = 0;
+    std::vector<ArtId> items;
+};
+
+struct HitData {
+    ArtId art;
+    bool hit = false;
+};
+
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The live application, or null.
+    static Application* Current();
+
+    // Documents: a new one becomes the current one. Each carries a serial that its handles repeat.
+    Document& NewDocument();
+    void CloseDocument();  // the current one
+    Document* CurrentDocument() { return current_ < 0 ? nullptr : documents_[Index()].doc.get(); }
+    std::uint8_t CurrentDocumentSerial() const { return current_ < 0 ? 0 : documents_[Index()].serial; }
+    std::size_t DocumentCount() const { return documents_.size(); }
+
+    SuiteRegistry suites;
+    CallLog calls;
+    FaultPlan faults;
+
+    UserModel user;
+    PreferenceStore preferences;
+
+    SlotStore<MenuItem, MenuItemTag> menuItems;
+    SlotStore<MenuGroup, MenuGroupTag> menuGroups;
+
+    SlotStore<ActionParamType, ParamTypeTag> paramTypes;
+    SlotStore<ActionParamValue, ParamValueTag> paramValues;
+    ActionModel actions;
+
+    SlotStore<PluginRecord, PluginTag> plugins;
+    SlotStore<Notifier, NotifierTag> notifiers;
+    SlotStore<int, AppContextTag> appContexts;
+    ContextModel context;
+
+    SlotStore<ArtSetData, ArtSetTag> artSets;
+    SlotStore<HitData, HitTag> hits;
+    SlotStore<std::u32string, UnicodeStringTag> strings;
+    SlotStore<std::string, FilePathTag> filePaths;
+
+    // Blocks the host allocated and not yet freed, for leak checks.
+    std::set<void*> liveBlocks;
+
+    // The platform's multi-byte encoding, as iconv names it.
+    std::string platformEncoding = "CP932";
+
+private:
+    struct OpenDocument {
+        std::unique_ptr<Document> doc;
+        std::uint8_t serial;
+    };
+    std::size_t Index() const { return static_cast<std::size_t>(current_); }
+
+    std::vector<OpenDocument> documents_;
+    std::ptrdiff_t current_ = -1;
+    std::uint8_t nextSerial_ = 1;
+};
+
+}  // namespace headless

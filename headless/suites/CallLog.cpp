@@ -1,0 +1,25 @@
+// Queries over the call log.
+#include "headless/suites/CallLog.h"
+
+#include <algorithm>
+
+namespace headless {
+
+std::size_t CallLog::Count(std::string_view name) const {
+    return static_cast<std::size_t>(std::count(calls_.begin(), calls_.end(), name));
+}
+
+std::vector<std::string_view> CallLog::Since(std::size_t mark) const {
+    if (mark >= calls_.size()) return {};
+    return {calls_.begin() + static_cast<std::ptrdiff_t>(mark), calls_.end()};
+}
+
+std::vector<std::string_view> CallLog::Matching(std::string_view prefix) const {
+    std::vector<std::string_view> out;
+    for (std::string_view c : calls_) {
+        if (c.starts_with(prefix)) out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace headless

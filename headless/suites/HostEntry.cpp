@@ -1,0 +1,100 @@
+// Lookups shared by every host function.
+#include "headless/suites/HostEntry.h"
+
+#include <cstdlib>
+
+namespace headless {
+
+void Throw(AIErr code) {
+    throw HostError{Fail(code)};
+}
+
+Application& App() {
+    Application* app = Application::Current();
+    if (!app) Throw(kNoApplicationErr);
+    return *app;
+}
+
+Document& Doc() {
+    Document* doc = App().CurrentDocument();
+    if (!doc) Throw(kNoDocumentErr);
+    return *doc;
+}
+
+namespace {
+
+std::uint8_t Serial() {
+    return App().CurrentDocumentSerial();
+}
+
+template <typename Tag, typename Handle, typename IdAt>
+Id<Tag> DocIdOf(HandleKind kind, Handle h, IdAt&& idAt) {
+    if (!h) Throw(kBadParameterErr);
+    const Id<Tag> id = FromHandle<Tag>(kind, Serial(), h, idAt);
+    if (!id) Throw(kDeadHandleErr);
+    return id;
+}
+
+}  // namespace
+
+ArtId ArtIdOf(AIArtHandle h) {
+    Document& doc = Doc();
+    return DocIdOf<ArtTag>(HandleKind::kArt, h, [&doc](std::uint32_t s) { return doc.ArtAt(s); });
+}
+
+Art& ArtOf(AIArtHandle h) {
+    return *Doc().Find(ArtIdOf(h));
+}
+
+AIArtHandle HandleOf(ArtId id) {
+    return ToHandle<AIArtHandle>(HandleKind::kArt, Serial(), id);
+}
+
+LayerId LayerIdOf(AILayerHandle h) {
+    Document& doc = Doc();
+    return DocIdOf<LayerTag>(HandleKind::kLayer, h, [&doc](std::uint32_t s) { return doc.LayerAt(s); });
+}
+
+Layer& LayerOf(AILayerHandle h) {
+    return *Doc().FindLayer(LayerIdOf(h));
+}
+
+AILayerHandle HandleOf(LayerId id) {
+    return ToHandle<AILayerHandle>(HandleKind::kLayer, Serial(), id);
+}
+
+GradientId GradientIdOf(AIGradientHandle h) {
+    Document& doc = Doc();
+    return DocIdOf<GradientTag>(HandleKind::kGradient, h, [&doc](std::uint32_t s) { return doc.GradientAt(s); });
+}
+
+AIGradientHandle HandleOf(GradientId id) {
+    return ToHandle<AIGradientHandle>(HandleKind::kGradient, Serial(), id);
+}
+
+ArtStyleId ArtStyleIdOf(AIArtStyleHandle h) {
+    Document& doc = Doc();
+    return DocIdOf<ArtStyleTag>(HandleKind::kArtStyle, h, [&doc](std::uint32_t s) { return doc.ArtStyleAt(s); });
+}
+
+AIArtStyleHandle HandleOf(ArtStyleId id) {
+    return ToHandle<AIArtStyleHandle>(HandleKind::kArtStyle, Serial(), id);
+}
+
+void* AllocateHostBlock(std::size_t size) {
+    Application& app = App();
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (!p) Throw(kOutOfMemoryErr);
+    app.liveBlocks.insert(p);
+    return p;
+}
+
+AIErr FreeHostBlock(void* block) {
+    if (!block) return kNoErr;
+    Application& app = App();
+    if (app.liveBlocks.erase(block) == 0) return Fail(kBadParameterErr);  // not ours, or freed twice
+    std::free(block);
+    return kNoErr;
+}
+
+}  // namespace headless

@@ -1,0 +1,126 @@
+// How every host function is entered: one wrapper records the call, consults the fault plan and turns a refused
+// argument into an error code; the lookups below refuse null out-pointers and dead, foreign or mistyped handles.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <new>
+#include <string_view>
+
+#include "headless/document/Errors.h"
+#include "headless/suites/Application.h"
+#include "headless/suites/HandleCodec.h"
+
+namespace headless {
+
+// A refused call; the wrapper answers its code.
+struct HostError {
+    AIErr code;
+};
+
+[[noreturn]] void Throw(AIErr code);
+
+// A function's published name as a template argument, so that the call log can keep a view of it.
+template <std::size_t N>
+struct HostName {
+    char text[N];
+    constexpr HostName(const char (&s)[N]) { std::copy_n(s, N, text); }
+    constexpr std::string_view View() const { return {text, N - 1}; }
+};
+
+constexpr AIErr kNoApplicationErr = FourCharErr("APP?");
+
+// Functions that answer with a code: a refusal becomes the code.
+template <HostName Name, auto Impl>
+struct HostCall;
+
+template <HostName Name, typename... A, AIErr (*Impl)(A...)>
+struct HostCall<Name, Impl> {
+    static AIErr Call(A... args) {
+        Application* app = Application::Current();
+        if (!app) return Fail(kNoApplicationErr);
+        app->calls.Record(Name.View());
+        if (AIErr planned = app->faults.Check(Name.View())) return planned;
+        try {
+            return Impl(args...);
+        } catch (const HostError& e) {
+            return e.code;
+        } catch (const std::bad_alloc&) {
+            return Fail(kOutOfMemoryErr);
+        } catch (...) {
+            return Fail(kInternalErr);
+        }
+    }
+};
+
+// Functions that answer with a value: a refusal or a planned fault gives the value's zero.
+template <HostName Name, auto Impl>
+struct HostValueCall;
+
+template <HostName Name, typename R, typename... A, R (*Impl)(A...)>
+struct HostValueCall<Name, Impl> {
+    static R Call(A... args) {
+        Application* app = Application::Current();
+        if (!app) return R();
+        app->calls.Record(Name.View());
+        if (app->faults.Check(Name.View())) return R();
+        try {
+            return Impl(args...);
+        } catch (...) {
+            return R();
+        }
+    }
+};
+
+#define TRIMORA_HOST_FN(Suite, Function, Impl) &::headless::HostCall<#Suite "::" #Function, &Impl>::Call
+#define TRIMORA_HOST_VALUE_FN(Suite, Function, Impl) &::headless::HostValueCall<#Suite "::" #Function, &Impl>::Call
+
+// The application and its current document; refused when there is none.
+Application& App();
+Document& Doc();
+
+// An out-parameter, refused when null.
+template <typename T>
+T& Out(T* p) {
+    if (!p) Throw(kBadParameterErr);
+    return *p;
+}
+
+// A pointer the function reads, refused when null.
+template <typename T>
+const T& In(const T* p) {
+    if (!p) Throw(kBadParameterErr);
+    return *p;
+}
+
+// Art and layers of the current document. Null handles are refused by these; a caller that allows null checks
+// first.
+ArtId ArtIdOf(AIArtHandle h);
+Art& ArtOf(AIArtHandle h);
+AIArtHandle HandleOf(ArtId id);
+LayerId LayerIdOf(AILayerHandle h);
+Layer& LayerOf(AILayerHandle h);
+AILayerHandle HandleOf(LayerId id);
+GradientId GradientIdOf(AIGradientHandle h);
+AIGradientHandle HandleOf(GradientId id);
+ArtStyleId ArtStyleIdOf(AIArtStyleHandle h);
+AIArtStyleHandle HandleOf(ArtStyleId id);
+
+// Objects of the application: the id a handle names in `store`, refused when dead or of another kind.
+template <typename Tag, typename T, typename Handle>
+Id<Tag> AppIdOf(HandleKind kind, Handle h, const SlotStore<T, Tag>& store) {
+    const Id<Tag> id = FromHandle<Tag>(kind, 0, h, [&store](std::uint32_t slot) { return store.IdAt(slot); });
+    if (!id) Throw(kDeadHandleErr);
+    return id;
+}
+
+template <typename Handle, typename Tag>
+Handle AppHandleOf(HandleKind kind, Id<Tag> id) {
+    return ToHandle<Handle>(kind, 0, id);
+}
+
+// Host memory blocks: handed out by the basic and blocks suites and with converted strings.
+void* AllocateHostBlock(std::size_t size);
+AIErr FreeHostBlock(void* block);
+
+}  // namespace headless

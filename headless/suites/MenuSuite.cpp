@@ -1,0 +1,10 @@
+// The menu suite.
+#include "headless/suites/HostEntry.h"
+
+namespace headless {
+
+void RegisterMenuSuite(SuiteRegistry& registry) {
+    (void)registry;
+}
+
+}  // namespace headless

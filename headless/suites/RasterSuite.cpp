@@ -1,0 +1,10 @@
+// The raster suite.
+#include "headless/suites/HostEntry.h"
+
+namespace headless {
+
+void RegisterRasterSuite(SuiteRegistry& registry) {
+    (void)registry;
+}
+
+}  // namespace headless

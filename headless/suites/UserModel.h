@@ -1,0 +1,32 @@
+// What the host shows the user and asks of them: alerts, the progress display, its cancel button, redraws.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+struct Alert {
+    enum class Kind { kError, kMessage };
+    Kind kind;
+    std::string text;  // UTF-8
+};
+
+struct UserModel {
+    std::vector<Alert> alerts;
+    // Called with each alert as it is raised, so that whoever drives the host can show it.
+    std::function<void(const Alert&)> onAlert;
+
+    std::string progressText;  // UTF-8
+    std::vector<std::string> progressTexts;
+    int progressCurrent = 0;
+    int progressMax = 0;
+    int cancelQueries = 0;
+    // Answers AIUserSuite::Cancel; by default the user never cancels.
+    std::function<bool()> cancelAnswer;
+
+    int redraws = 0;
+};
+
+}  // namespace headless
