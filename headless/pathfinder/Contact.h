@@ -1,0 +1,18 @@
+// Quick tests that settle most operations without the clipper: whether two outlines can meet, and whether a point
+// lies in a shape's fill.
+#pragma once
+
+#include "headless/pathfinder/BezierShape.h"
+#include "headless/pathfinder/Cubic.h"
+
+namespace pathfinder {
+
+// False only when no point of a's outlines comes within tolerance of b's (closed paths counted with their closing
+// segment, open ones as drawn). True when they may meet.
+bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double tolerance);
+
+// Winding number of the shape's outlines around q, every path closed as a fill closes it.
+int WindingNumber(const BezierShape& shape, Point q);
+bool IsInsideFill(const BezierShape& shape, Point q);
+
+}  // namespace pathfinder

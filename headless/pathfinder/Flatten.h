@@ -1,0 +1,47 @@
+// Flattening of Bezier shapes into integer polylines for the polygon clipper, remembering where each vertex lies
+// on its source path.
+#pragma once
+
+#include <polyclipping/clipper.hpp>
+
+#include <cstddef>
+#include <vector>
+
+#include "headless/pathfinder/BezierShape.h"
+#include "headless/pathfinder/Cubic.h"
+
+namespace pathfinder {
+
+// A path parameter: segment index plus the curve parameter inside it (u = 2.5 is the middle of segment 2).
+using PathParam = double;
+
+struct FlatPath {
+    int object = 0;     // which of the operation's two objects the path belongs to
+    int pathIndex = 0;  // index of the path inside its object
+    bool closed = false;
+    std::size_t segmentCount = 0;
+    ClipperLib::Path points;        // a closed path does not repeat its first vertex
+    std::vector<PathParam> params;  // parameter of each vertex; an open path ends at segmentCount
+};
+
+struct FlattenOptions {
+    double tolerance = 0.0;
+    double scale = 1.0;
+    // Curved segments whose control box misses this box may be replaced by their chord when nothing else of the
+    // object comes near them; an empty box flattens everything.
+    Box focus = Box::Empty();
+};
+
+// Number of uniform steps that keep a cubic within tolerance of its polyline.
+std::size_t FlatteningSteps(const Cubic& c, double tolerance);
+
+ClipperLib::IntPoint ToClipper(Point p, double scale);
+Point FromClipper(const ClipperLib::IntPoint& p, double scale);
+
+// Flattens every path of shape that keeps at least two distinct vertices.
+void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out);
+
+// The vertices of a flattened path as an open polyline: a closed path repeats its first vertex at the end.
+ClipperLib::Path OpenPolyline(const FlatPath& flat);
+
+}  // namespace pathfinder

@@ -1,0 +1,67 @@
+// Lookup of flattened vertices by their integer coordinates.
+#include "headless/pathfinder/PolylineIndex.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pathfinder {
+
+PolylineIndex::PolylineIndex(std::vector<FlatPath> flats, std::vector<const BezierShape*> sources)
+    : flats_(std::move(flats)), sources_(std::move(sources)) {
+    std::size_t total = 0;
+    for (const FlatPath& f : flats_)
+        total += f.points.size();
+    firstSlot_.reserve(total);
+    slots_.reserve(total);
+    for (std::size_t f = 0; f < flats_.size(); ++f) {
+        const ClipperLib::Path& points = flats_[f].points;
+        for (std::size_t v = 0; v < points.size(); ++v) {
+            const int slot = static_cast<int>(slots_.size());
+            auto [it, inserted] = firstSlot_.try_emplace(Key{points[v].X, points[v].Y}, slot);
+            slots_.push_back({{static_cast<int>(f), static_cast<int>(v)}, inserted ? -1 : it->second});
+            if (!inserted) it->second = slot;
+        }
+    }
+}
+
+const BezierPath& PolylineIndex::SourceOf(int flat) const {
+    const FlatPath& f = Flat(flat);
+    return sources_[static_cast<std::size_t>(f.object)]->paths[static_cast<std::size_t>(f.pathIndex)];
+}
+
+void PolylineIndex::Find(const ClipperLib::IntPoint& p, std::vector<VertexRef>& out) const {
+    out.clear();
+    const auto it = firstSlot_.find(Key{p.X, p.Y});
+    if (it == firstSlot_.end()) return;
+    for (int s = it->second; s >= 0; s = slots_[static_cast<std::size_t>(s)].next)
+        out.push_back(slots_[static_cast<std::size_t>(s)].ref);
+}
+
+std::size_t PolylineIndex::EdgeCount(const FlatPath& flat) {
+    if (flat.points.size() < 2) return 0;
+    return flat.closed ? flat.points.size() : flat.points.size() - 1;
+}
+
+PathParam PolylineIndex::EdgeEndParam(const FlatPath& flat, std::size_t k) {
+    if (k + 1 == flat.points.size()) return static_cast<double>(flat.segmentCount);
+    return flat.params[k + 1];
+}
+
+EdgeHit PolylineIndex::OnEdge(int flat, std::size_t k, const ClipperLib::IntPoint& p) const {
+    const FlatPath& f = Flat(flat);
+    const ClipperLib::IntPoint& a = f.points[k];
+    const ClipperLib::IntPoint& b = f.points[(k + 1) % f.points.size()];
+    const double dx = static_cast<double>(b.X - a.X), dy = static_cast<double>(b.Y - a.Y);
+    const double px = static_cast<double>(p.X - a.X), py = static_cast<double>(p.Y - a.Y);
+    const double len2 = dx * dx + dy * dy;
+    const double s = len2 > 0.0 ? std::clamp((px * dx + py * dy) / len2, 0.0, 1.0) : 0.0;
+    EdgeHit hit;
+    hit.flat = flat;
+    hit.edge = static_cast<int>(k);
+    hit.distance = std::hypot(px - s * dx, py - s * dy);
+    const PathParam u0 = EdgeStartParam(f, k), u1 = EdgeEndParam(f, k);
+    hit.param = u0 + s * (u1 - u0);
+    return hit;
+}
+
+}  // namespace pathfinder

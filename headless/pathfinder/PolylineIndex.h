@@ -1,0 +1,69 @@
+// The flattened outlines of an operation's objects, with a lookup from integer vertex coordinates back to where the
+// vertex lies on its source path, and the edge tests that place new vertices on a source edge.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "headless/pathfinder/Flatten.h"
+
+namespace pathfinder {
+
+// A vertex of a flattened path: flats[flat].points[vertex].
+struct VertexRef {
+    int flat;
+    int vertex;
+};
+
+// A position on a flattened path's edge and its source parameter.
+struct EdgeHit {
+    int flat = -1;
+    int edge = -1;
+    PathParam param = 0.0;
+    double distance = 0.0;  // from the edge, in clipper units
+};
+
+class PolylineIndex {
+public:
+    // sources[object] is the shape whose paths the flats of that object were made from.
+    PolylineIndex(std::vector<FlatPath> flats, std::vector<const BezierShape*> sources);
+
+    const std::vector<FlatPath>& Flats() const { return flats_; }
+    const FlatPath& Flat(int flat) const { return flats_[static_cast<std::size_t>(flat)]; }
+    const BezierPath& SourceOf(int flat) const;
+
+    // Every flattened vertex at exactly these coordinates.
+    void Find(const ClipperLib::IntPoint& p, std::vector<VertexRef>& out) const;
+
+    static std::size_t EdgeCount(const FlatPath& flat);
+    // Parameters at the two ends of edge k; the edge closing a closed path ends at segmentCount.
+    static PathParam EdgeStartParam(const FlatPath& flat, std::size_t k) { return flat.params[k]; }
+    static PathParam EdgeEndParam(const FlatPath& flat, std::size_t k);
+    // Where p projects onto edge k, and how far it lies from it.
+    EdgeHit OnEdge(int flat, std::size_t k, const ClipperLib::IntPoint& p) const;
+
+private:
+    struct Key {
+        ClipperLib::cInt x, y;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return static_cast<std::size_t>(static_cast<std::uint64_t>(k.x) * 0x9E3779B97F4A7C15ull ^
+                                            static_cast<std::uint64_t>(k.y));
+        }
+    };
+    struct Slot {
+        VertexRef ref;
+        int next;  // further vertices with the same coordinates, -1 ends
+    };
+
+    std::vector<FlatPath> flats_;
+    std::vector<const BezierShape*> sources_;
+    std::unordered_map<Key, int, KeyHash> firstSlot_;
+    std::vector<Slot> slots_;
+};
+
+}  // namespace pathfinder

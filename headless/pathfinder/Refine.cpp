@@ -1,0 +1,71 @@
+// Crossing refinement on the exact curves.
+#include "headless/pathfinder/Refine.h"
+
+#include <cmath>
+
+#include "headless/pathfinder/PathParams.h"
+
+namespace pathfinder {
+namespace {
+
+constexpr int kNewtonSteps = 12;
+
+double Distance(Point a, Point b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+Point Midpoint(Point a, Point b) {
+    return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
+}
+
+}  // namespace
+
+PathParam ClosestParam(const BezierPath& path, PathParam u, Point target) {
+    const PathParam start = u;
+    for (int i = 0; i < kNewtonSteps; ++i) {
+        const Point d = PointAt(path, u) - target;
+        const Point t = TangentAt(path, u);
+        const double tt = Dot(t, t);
+        if (tt <= 0.0) break;
+        const double step = Dot(d, t) / tt;  // Gauss-Newton on the squared distance
+        u -= step;
+        if (std::abs(step) < 1e-14) break;
+    }
+    // A step that wandered off to another stretch of the path is no better than where it started.
+    if (Distance(PointAt(path, u), target) > Distance(PointAt(path, start), target)) return start;
+    return u;
+}
+
+Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach) {
+    PathParam sa = ua, sb = ub;
+    bool converged = false;
+    for (int i = 0; i < kNewtonSteps; ++i) {
+        const Point f = PointAt(a, sa) - PointAt(b, sb);
+        if (std::abs(f.x) + std::abs(f.y) < 1e-13) {
+            converged = true;
+            break;
+        }
+        const Point da = TangentAt(a, sa), db = TangentAt(b, sb);
+        // Solve da * dsa - db * dsb = -f.
+        const double det = -Cross(da, db);
+        const double scale = std::sqrt(Dot(da, da) * Dot(db, db));
+        if (std::abs(det) <= 1e-9 * scale || scale == 0.0) break;  // tangent or parallel: no single crossing
+        const double dsa = (-f.x * -db.y - -db.x * -f.y) / det;
+        const double dsb = (da.x * -f.y - -f.x * da.y) / det;
+        sa += dsa;
+        sb += dsb;
+    }
+    if (converged) {
+        const Point p = PointAt(a, sa);
+        if (Distance(p, near) <= reach) {
+            ua = sa;
+            ub = sb;
+            return p;
+        }
+    }
+    ua = ClosestParam(a, ua, near);
+    ub = ClosestParam(b, ub, near);
+    return Midpoint(PointAt(a, ua), PointAt(b, ub));
+}
+
+}  // namespace pathfinder

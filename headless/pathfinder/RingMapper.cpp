@@ -1,0 +1,200 @@
+// Mapping of clipper polygons back onto the source Bezier outlines.
+#include "headless/pathfinder/RingMapper.h"
+
+#include <cmath>
+#include <limits>
+
+#include "headless/pathfinder/PathBuilder.h"
+#include "headless/pathfinder/PathParams.h"
+#include "headless/pathfinder/Refine.h"
+
+namespace pathfinder {
+namespace {
+
+// Two edges meeting at a vertex continue one stretch when their parameters there agree this closely.
+constexpr double kContinuity = 1e-7;
+// An edge that follows nothing is bridged by a straight line only when it is this short (clipper units).
+constexpr double kBridgeableEdge = 4.0;
+
+bool IsStraight(const Cubic& c) {
+    return c.p1 == c.p0 && c.p2 == c.p3;
+}
+
+void MoveStart(Cubic& c, Point p) {
+    if (IsStraight(c)) c.p1 = p;
+    c.p0 = p;
+}
+
+void MoveEnd(Cubic& c, Point p) {
+    if (IsStraight(c)) c.p2 = p;
+    c.p3 = p;
+}
+
+}  // namespace
+
+RingMapper::RingMapper(const PolylineIndex& index, const Tolerances& tolerances)
+    : index_(index), tolerances_(tolerances), onEdgeDistance_(2.0) {}
+
+EdgeMatch RingMapper::FromHit(const EdgeHit& hp, const EdgeHit& hq) const {
+    return EdgeMatch{hp.flat, hp.param, hq.param};
+}
+
+EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat) {
+    index_.Find(p, refsP_);
+    index_.Find(q, refsQ_);
+    EdgeMatch best;
+    double bestScore = std::numeric_limits<double>::infinity();
+    auto consider = [&](int flat, std::size_t edge) {
+        const EdgeHit hp = index_.OnEdge(flat, edge, p);
+        if (hp.distance > onEdgeDistance_) return;
+        const EdgeHit hq = index_.OnEdge(flat, edge, q);
+        if (hq.distance > onEdgeDistance_ || hp.param == hq.param) return;
+        // Prefer the path the polygon was already following where two outlines run together.
+        const double score = hp.distance + hq.distance + (flat == preferredFlat ? 0.0 : 0.5);
+        if (score < bestScore) {
+            bestScore = score;
+            best = FromHit(hp, hq);
+        }
+    };
+    auto considerAround = [&](const std::vector<VertexRef>& refs) {
+        for (const VertexRef& r : refs) {
+            const FlatPath& f = index_.Flat(r.flat);
+            const std::size_t edges = PolylineIndex::EdgeCount(f);
+            const std::size_t v = static_cast<std::size_t>(r.vertex);
+            if (v < edges) consider(r.flat, v);
+            if (v > 0)
+                consider(r.flat, v - 1);
+            else if (f.closed)
+                consider(r.flat, edges - 1);
+        }
+    };
+    considerAround(refsP_);
+    considerAround(refsQ_);
+    if (best.flat >= 0) return best;
+    // Both ends are new vertices: search every edge near them.
+    const double minX = static_cast<double>(std::min(p.X, q.X)) - onEdgeDistance_;
+    const double maxX = static_cast<double>(std::max(p.X, q.X)) + onEdgeDistance_;
+    const double minY = static_cast<double>(std::min(p.Y, q.Y)) - onEdgeDistance_;
+    const double maxY = static_cast<double>(std::max(p.Y, q.Y)) + onEdgeDistance_;
+    const std::vector<FlatPath>& flats = index_.Flats();
+    for (std::size_t fi = 0; fi < flats.size(); ++fi) {
+        const FlatPath& f = flats[fi];
+        const std::size_t edges = PolylineIndex::EdgeCount(f);
+        for (std::size_t e = 0; e < edges; ++e) {
+            const ClipperLib::IntPoint& a = f.points[e];
+            const ClipperLib::IntPoint& b = f.points[(e + 1) % f.points.size()];
+            if (static_cast<double>(std::max(a.X, b.X)) < minX || static_cast<double>(std::min(a.X, b.X)) > maxX ||
+                static_cast<double>(std::max(a.Y, b.Y)) < minY || static_cast<double>(std::min(a.Y, b.Y)) > maxY)
+                continue;
+            consider(static_cast<int>(fi), e);
+        }
+    }
+    return best;
+}
+
+double RingMapper::ParamDelta(int flat, double delta) const {
+    const FlatPath& f = index_.Flat(flat);
+    if (!f.closed) return delta;
+    const double n = static_cast<double>(f.segmentCount);
+    delta = std::fmod(delta, n);
+    if (delta > n / 2) delta -= n;
+    if (delta < -n / 2) delta += n;
+    return delta;
+}
+
+bool RingMapper::Continues(const Stretch& run, const EdgeMatch& next) const {
+    if (run.flat != next.flat) return false;
+    const double step = next.to - next.from;
+    if ((step > 0) != (run.length > 0)) return false;
+    return std::abs(ParamDelta(run.flat, next.from - (run.from + run.length))) <= kContinuity;
+}
+
+bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
+    out = BezierPath{};
+    const std::size_t m = ring.size();
+    if (m < 3) return true;
+    std::vector<EdgeMatch> matches(m);
+    int preferred = -1;
+    for (std::size_t i = 0; i < m; ++i) {
+        const ClipperLib::IntPoint& p = ring[i];
+        const ClipperLib::IntPoint& q = ring[(i + 1) % m];
+        matches[i] = MatchEdge(p, q, preferred);
+        if (matches[i].flat < 0) {
+            const double length = std::hypot(static_cast<double>(q.X - p.X), static_cast<double>(q.Y - p.Y));
+            if (length > kBridgeableEdge) return false;
+        }
+        preferred = matches[i].flat;
+    }
+    // Start at a stretch boundary so that no stretch is split across the polygon's first vertex.
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < m; ++i) {
+        const EdgeMatch& prev = matches[(i + m - 1) % m];
+        const Stretch prevRun{prev.flat, prev.from, prev.to - prev.from};
+        if (prev.flat < 0 || !Continues(prevRun, matches[i])) {
+            start = i;
+            break;
+        }
+    }
+    // Stretches and the polygon vertex each one starts at; an unmatched short edge is a straight bridge (flat -1).
+    std::vector<Stretch> runs;
+    std::vector<std::size_t> startVertex;
+    for (std::size_t k = 0; k < m; ++k) {
+        const std::size_t i = (start + k) % m;
+        const EdgeMatch& e = matches[i];
+        if (!runs.empty() && runs.back().flat >= 0 && Continues(runs.back(), e)) {
+            runs.back().length += ParamDelta(e.flat, e.to - e.from);
+            continue;
+        }
+        runs.push_back(Stretch{e.flat, e.from, e.flat >= 0 ? ParamDelta(e.flat, e.to - e.from) : 0.0});
+        startVertex.push_back(i);
+    }
+    const double scale = tolerances_.clipperScale;
+    if (runs.size() == 1 && runs[0].flat >= 0) {
+        const FlatPath& f = index_.Flat(runs[0].flat);
+        const double n = static_cast<double>(f.segmentCount);
+        if (f.closed && std::abs(std::abs(runs[0].length) - n) <= kContinuity * n) {
+            // The whole source loop: keep its own anchors.
+            std::vector<Cubic> pieces;
+            EmitStretch(index_.SourceOf(runs[0].flat), 0.0, runs[0].length > 0 ? n : -n, pieces);
+            out = BuildPath(pieces, true);
+            return true;
+        }
+    }
+    // Refine each junction where one stretch hands over to the next.
+    const std::size_t r = runs.size();
+    std::vector<Point> junction(r);  // junction[k]: where run k starts
+    const double reach = 10.0 * tolerances_.flatten + 4.0 / scale;
+    for (std::size_t k = 0; k < r; ++k) {
+        Stretch& prev = runs[(k + r - 1) % r];
+        Stretch& next = runs[k];
+        const Point near = FromClipper(ring[startVertex[k]], scale);
+        if (prev.flat < 0 || next.flat < 0) {
+            junction[k] = near;
+            continue;
+        }
+        PathParam ua = prev.from + prev.length, ub = next.from;
+        const PathParam oldA = ua, oldB = ub;
+        junction[k] = RefineCrossing(index_.SourceOf(prev.flat), ua, index_.SourceOf(next.flat), ub, near, reach);
+        prev.length += ParamDelta(prev.flat, ua - oldA);
+        const double shift = ParamDelta(next.flat, ub - oldB);
+        next.from += shift;
+        next.length -= shift;
+    }
+    std::vector<Cubic> pieces;
+    for (std::size_t k = 0; k < r; ++k) {
+        const Point from = junction[k], to = junction[(k + 1) % r];
+        const std::size_t first = pieces.size();
+        if (runs[k].flat >= 0) EmitStretch(index_.SourceOf(runs[k].flat), runs[k].from, runs[k].length, pieces);
+        if (pieces.size() == first) {
+            if (!(from == to)) pieces.push_back(Cubic{from, from, to, to});
+            continue;
+        }
+        MoveStart(pieces[first], from);
+        MoveEnd(pieces.back(), to);
+    }
+    if (pieces.size() < 2 && (pieces.empty() || IsStraight(pieces[0]))) return true;  // nothing encloses area
+    out = BuildPath(pieces, true);
+    return true;
+}
+
+}  // namespace pathfinder

@@ -1,0 +1,47 @@
+// Maps a polygon returned by the clipper back onto the source outlines: each stretch of the polygon that follows
+// one source path becomes the exact sub-curves of that path, joined at crossings refined on the curves.
+#pragma once
+
+#include <vector>
+
+#include "headless/pathfinder/PolylineIndex.h"
+#include "headless/pathfinder/Tolerance.h"
+
+namespace pathfinder {
+
+// A stretch of a source path: from a parameter, length parameter units along it (negative: backwards).
+struct Stretch {
+    int flat = -1;
+    PathParam from = 0.0;
+    double length = 0.0;
+};
+
+// Where one edge of a clipper polygon lies on a flattened source path.
+struct EdgeMatch {
+    int flat = -1;
+    PathParam from = 0.0;
+    PathParam to = 0.0;
+};
+
+class RingMapper {
+public:
+    RingMapper(const PolylineIndex& index, const Tolerances& tolerances);
+
+    // The source edge that runs from p to q, or flat -1 when none does.
+    EdgeMatch MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat);
+
+    // The closed Bezier path along a clipper polygon. False when a stretch of the polygon follows no source edge.
+    bool MapRing(const ClipperLib::Path& ring, BezierPath& out);
+
+private:
+    EdgeMatch FromHit(const EdgeHit& hp, const EdgeHit& hq) const;
+    bool Continues(const Stretch& run, const EdgeMatch& next) const;
+    double ParamDelta(int flat, double delta) const;
+
+    const PolylineIndex& index_;
+    Tolerances tolerances_;
+    double onEdgeDistance_;  // clipper units: rounding of crossings puts them within 0.71 of both edges
+    std::vector<VertexRef> refsP_, refsQ_;
+};
+
+}  // namespace pathfinder
