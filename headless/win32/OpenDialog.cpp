@@ -209,7 +209,8 @@ void OpenDialog::SetChecked(const DialogControl& control, bool checked) {
         throw DialogError("radio button " + std::to_string(control.Id()) + " cannot be unchecked by clicking it");
     }
     // A three-state box may need two clicks to get from indeterminate to unchecked.
-    for (int clicks = 0; control.IsChecked() != checked && clicks < 2; ++clicks)
+    const UINT wanted = checked ? BST_CHECKED : BST_UNCHECKED;
+    for (int clicks = 0; control.CheckState() != wanted && clicks < 2; ++clicks)
         Click(control);
 }
 

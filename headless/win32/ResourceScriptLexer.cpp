@@ -47,10 +47,13 @@ public:
                 SkipBlockComment();
             } else if (c == '#' && lineStart) {
                 Directive(depth);
+            } else if (!keepTokens) {
+                lineStart = false;
+                ++pos_;  // declarations in a header mean nothing to the resource compiler
             } else {
                 lineStart = false;
                 Token token = ReadToken();
-                if (keepTokens && Active()) Expand(std::move(token), tokens, 0);
+                if (Active()) Expand(std::move(token), tokens, 0);
             }
         }
         if (!conditions_.empty()) Fail("#if without #endif");
