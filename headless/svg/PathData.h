@@ -1,0 +1,24 @@
+// SVG path data: parsing every command (relative forms, S/T reflections, arcs) into cubic subpaths, and printing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "headless/svg/Geometry.h"
+
+namespace headless::svg {
+
+// Appends the subpaths of `text` to `out`. Returns an empty string on success, else what is wrong and where; on
+// error `out` is left as it was.
+std::string ParsePathData(std::string_view text, std::vector<Subpath>& out);
+
+// "M x y C ... Z": straight segments as L, a closing straight segment as Z alone.
+void AppendPathData(std::string& out, const Subpath& subpath);
+std::string FormatPathData(const std::vector<Subpath>& subpaths);
+
+// The cubic segments of an elliptical arc from `from` to `to` (SVG's endpoint form), appended to `subpath`.
+void AppendArc(Subpath& subpath, Point from, double rx, double ry, double rotationDegrees, bool largeArc, bool sweep,
+               Point to);
+
+}  // namespace headless::svg

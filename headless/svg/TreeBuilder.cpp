@@ -1,0 +1,459 @@
+// The walk over the XML that makes the resolved tree. Each feature is resolved in its own module; this file decides
+// what every element becomes and what of it is kept for writing back.
+#include "headless/svg/TreeBuilder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+#include "headless/svg/ClipPaths.h"
+#include "headless/svg/Css.h"
+#include "headless/svg/Gradients.h"
+#include "headless/svg/Images.h"
+#include "headless/svg/NumberFormat.h"
+#include "headless/svg/RawXml.h"
+#include "headless/svg/Scanner.h"
+#include "headless/svg/Shapes.h"
+#include "headless/svg/TextBounds.h"
+#include "headless/svg/Transform.h"
+#include "headless/svg/UseElements.h"
+
+namespace headless::svg {
+
+namespace {
+
+// Nesting deeper than this (groups, or use chains) is refused rather than recursed into.
+constexpr int kMaxDepth = 200;
+// Page sizes beyond this many user units are refused as nonsense.
+constexpr double kMaxPageSize = 1e7;
+constexpr int kMaxUseExpansions = 100000;
+
+bool IsTrue(pugi::xml_attribute a) {
+    return std::strcmp(a.value(), "true") == 0;
+}
+
+// Elements that draw nothing by themselves but may be referred to.
+bool IsDefinition(std::string_view name) {
+    return name == "defs" || name == "symbol" || name == "clipPath" || name == "linearGradient" ||
+           name == "radialGradient" || name == "pattern" || name == "marker" || name == "mask" || name == "filter";
+}
+
+// Elements outside the drawing: documentation, style sheets, scripts, other applications' data.
+bool IsPreamble(std::string_view name) {
+    return name == "title" || name == "desc" || name == "metadata" || name == "style" || name == "script" ||
+           name.find(':') != std::string_view::npos;
+}
+
+bool IsGeometryAttribute(std::string_view name) {
+    static constexpr std::string_view kNames[] = {"d",  "x", "y",  "width", "height", "rx", "ry",    "cx",
+                                                  "cy", "r", "x1", "y1",    "x2",     "y2", "points"};
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+class Builder {
+public:
+    explicit Builder(const XmlSource& source) : source_(source), gradients_(source, elements_, tree_.gradients) {}
+
+    SvgTree Build() {
+        const pugi::xml_node root = source_.Root();
+        Index(root);
+        ReadRoot(root);
+        ComputedStyle rootStyle = CascadeStyle(ComputedStyle{}, root, sheet_, viewport_);
+        bool lastWasLoose = false;
+        for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+            if (child.type() != pugi::node_element) continue;
+            const std::string_view name = child.name();
+            if (IsPreamble(name)) {
+                tree_.preamble.push_back(SerializeElement(child));
+                continue;
+            }
+            if (IsDefinition(name)) {
+                KeepDefinition(child);
+                continue;
+            }
+            std::optional<Node> node = BuildElement(child, rootStyle, Matrix{}, 0);
+            if (!node) continue;
+            if (name == "g") {
+                MakeLayer(*node, child);
+                tree_.nodes.push_back(std::move(*node));
+                lastWasLoose = false;
+                continue;
+            }
+            // Content outside any group: consecutive elements share a layer of their own, so stacking is kept.
+            if (!lastWasLoose) {
+                Node layer;
+                layer.isLayer = true;
+                layer.tag = "g";
+                layer.layer.title = "Layer " + std::to_string(tree_.nodes.size() + 1);
+                tree_.nodes.push_back(std::move(layer));
+            }
+            tree_.nodes.back().children.push_back(std::move(*node));
+            lastWasLoose = true;
+        }
+        return std::move(tree_);
+    }
+
+private:
+    void Index(pugi::xml_node root) {
+        for (pugi::xml_node n = root; n;) {
+            if (n.type() == pugi::node_element) {
+                if (pugi::xml_attribute id = n.attribute("id")) elements_.emplace(id.value(), n);
+                if (std::string_view(n.name()) == "style") sheet_.Add(n.child_value());
+            }
+            if (n.first_child()) {
+                n = n.first_child();
+                continue;
+            }
+            while (n && !n.next_sibling() && n != root)
+                n = n.parent();
+            if (!n || n == root) break;
+            n = n.next_sibling();
+        }
+    }
+
+    void ReadRoot(pugi::xml_node root) {
+        for (pugi::xml_attribute a : root.attributes())
+            tree_.rootAttributes[a.name()] = a.value();
+        auto size = [&](const char* name) -> std::optional<double> {
+            const pugi::xml_attribute a = root.attribute(name);
+            if (!a || std::string_view(a.value()).ends_with("%")) return std::nullopt;
+            const auto value = ParseLength(a.value(), viewport_, LengthAxis::kOther);
+            if (!value) source_.Fail(root, std::string("bad ") + name + " '" + a.value() + "'");
+            if (*value < 0 || *value > kMaxPageSize)
+                source_.Fail(root,
+                             std::string(name) + " " + a.value() + " is " + (*value < 0 ? "negative" : "too large"));
+            return value;
+        };
+        const auto width = size("width"), height = size("height");
+        double w = width.value_or(0), h = height.value_or(0);
+        if (pugi::xml_attribute viewBox = root.attribute("viewBox")) {
+            Scanner scan(viewBox.value());
+            double box[4];
+            for (double& v : box) {
+                scan.SkipSeparator();
+                if (!scan.ReadNumber(v)) source_.Fail(root, "bad viewBox '" + std::string(viewBox.value()) + "'");
+            }
+            if (box[2] <= 0 || box[3] <= 0) source_.Fail(root, "viewBox width and height must be positive");
+            if (box[2] > kMaxPageSize || box[3] > kMaxPageSize) source_.Fail(root, "viewBox is too large");
+            w = box[2];
+            h = box[3];
+        }
+        if (w == 0) w = 100;
+        if (h == 0) h = 100;
+        tree_.width = w;
+        tree_.height = h;
+        viewport_.viewportWidth = w;
+        viewport_.viewportHeight = h;
+    }
+
+    void KeepDefinition(pugi::xml_node element) {
+        if (std::string_view(element.name()) == "defs") {
+            for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+                if (child.type() != pugi::node_element) continue;
+                if (std::string_view(child.name()) == "style")
+                    tree_.preamble.push_back(SerializeElement(child));
+                else
+                    tree_.definitions.push_back(SerializeElement(child));
+            }
+            return;
+        }
+        tree_.definitions.push_back(SerializeElement(element));
+    }
+
+    Matrix OwnTransform(pugi::xml_node e) const {
+        Matrix m;
+        if (pugi::xml_attribute t = e.attribute("transform")) {
+            if (std::string error = ParseTransform(t.value(), m); !error.empty())
+                source_.Fail(e, "bad transform: " + error);
+        }
+        return m;
+    }
+
+    template <typename Drop>
+    KeptAttributes Keep(pugi::xml_node e, Drop drop) const {
+        KeptAttributes kept;
+        for (pugi::xml_attribute a : e.attributes()) {
+            const std::string_view name = a.name();
+            if (name == "id" || name == "transform") continue;
+            if (name == "style") {
+                Declarations declarations = ParseDeclarations(a.value());
+                std::erase_if(declarations, [&](const auto& d) { return drop(d.first); });
+                if (!declarations.empty()) kept["style"] = FormatDeclarations(declarations);
+            } else if (!drop(name)) {
+                kept[a.name()] = a.value();
+            }
+        }
+        return kept;
+    }
+
+    Node Start(NodeKind kind, pugi::xml_node e, const ComputedStyle& style) const {
+        Node node;
+        node.kind = kind;
+        node.tag = e.name();
+        node.line = source_.LineOf(e);
+        node.id = e.attribute("id").value();
+        node.hidden = style.displayNone;
+        node.locked = IsTrue(e.attribute("sodipodi:insensitive"));
+        return node;
+    }
+
+    std::optional<Node> BuildElement(pugi::xml_node e, const ComputedStyle& parentStyle, const Matrix& parentCtm,
+                                     int depth) {
+        if (depth > kMaxDepth) source_.Fail(e, "elements nested too deeply");
+        const std::string_view name = e.name();
+        if (IsDefinition(name)) {
+            KeepDefinition(e);
+            return std::nullopt;
+        }
+        if (name == "style") {
+            tree_.preamble.push_back(SerializeElement(e));
+            return std::nullopt;
+        }
+        if (IsPreamble(name)) return std::nullopt;  // documentation inside the drawing is not kept
+        const ComputedStyle style = CascadeStyle(parentStyle, e, sheet_, viewport_);
+        const Matrix ctm = parentCtm * OwnTransform(e);
+        Node node;
+        if (name == "g") {
+            node = BuildGroup(e, style, ctm, depth);
+        } else if (IsShapeElement(name)) {
+            node = BuildPath(e, style, ctm);
+        } else if (name == "image") {
+            node = BuildImage(e, style, ctm);
+        } else if (name == "use") {
+            node = BuildUse(e, style, ctm, depth);
+        } else if (name == "text") {
+            node =
+                Carried(NodeKind::kText, e, style, ctm, TransformedBox(EstimateTextBounds(e, style, viewport_), ctm));
+        } else {
+            node = BuildUnknown(e, style, ctm, depth);
+        }
+        // Carried elements keep their clip-path attribute; the others become clip groups.
+        if (!style.clipPath.empty() && node.xml.empty()) ApplyClip(node, e, style, ctm);
+        return node;
+    }
+
+    Node BuildGroup(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, int depth) {
+        Node node = Start(NodeKind::kGroup, e, style);
+        const bool layer = std::string_view(e.attribute("inkscape:groupmode").value()) == "layer";
+        node.kept = Keep(e, [layer](std::string_view n) {
+            return n == "clip-path" || n == "display" || n == "sodipodi:insensitive" ||
+                   (layer && (n == "inkscape:groupmode" || n == "inkscape:label" || n == "trimora:view"));
+        });
+        for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling()) {
+            if (child.type() != pugi::node_element) continue;
+            if (std::optional<Node> built = BuildElement(child, style, ctm, depth + 1)) {
+                if (std::string_view(child.attribute("inkscape:groupmode").value()) == "layer")
+                    MakeLayer(*built, child);
+                node.children.push_back(std::move(*built));
+            }
+        }
+        return node;
+    }
+
+    void MakeLayer(Node& node, pugi::xml_node e) {
+        if (node.kind != NodeKind::kGroup) return;  // a layer clipped through its element is wrapped: leave it
+        node.isLayer = true;
+        node.kept.erase("inkscape:groupmode");
+        node.kept.erase("inkscape:label");
+        node.kept.erase("trimora:view");
+        const char* label = e.attribute("inkscape:label").value();
+        node.layer.title = *label             ? label
+                           : !node.id.empty() ? node.id
+                                              : "Layer " + std::to_string(tree_.nodes.size() + 1);
+        node.layer.visible = !node.hidden;
+        node.layer.editable = !node.locked;
+        node.layer.preview = std::string_view(e.attribute("trimora:view").value()) != "outline";
+        node.hidden = node.locked = false;
+    }
+
+    Node BuildPath(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm) {
+        std::vector<Subpath> local;
+        if (std::string error = ShapeSubpaths(e, viewport_, local); !error.empty()) source_.Fail(e, error);
+        if (local.empty()) return Carried(NodeKind::kUnknown, e, style, ctm, Box{});  // draws nothing
+        Node node = Start(NodeKind::kPath, e, style);
+        node.kept = Keep(e, [](std::string_view n) {
+            return IsWrittenProperty(n) || IsGeometryAttribute(n) || n == "trimora:guide" ||
+                   n == "sodipodi:insensitive";
+        });
+        node.guide = IsTrue(e.attribute("trimora:guide"));
+        const Box localBox = CurveBounds(local);
+        node.subpaths.reserve(local.size());
+        for (const Subpath& s : local)
+            node.subpaths.push_back(Transformed(s, ctm));
+        PathPaint& paint = node.paint;
+        paint.fill = ResolvePaint(style.fill, "fill", e, localBox, ctm);
+        paint.stroke = ResolvePaint(style.stroke, "stroke", e, localBox, ctm);
+        // Stroke lengths follow the baked transform; exact for rotations and uniform scales.
+        const double scale = ctm.MeanScale();
+        paint.strokeWidth = style.strokeWidth * scale;
+        paint.cap = style.cap;
+        paint.join = style.join;
+        paint.miterLimit = style.miterLimit;
+        for (double d : style.dashes)
+            paint.dashes.push_back(d * scale);
+        paint.dashOffset = style.dashOffset * scale;
+        paint.evenOdd = style.fillEvenOdd;
+        return node;
+    }
+
+    ResolvedPaint ResolvePaint(const Paint& paint, const char* property, pugi::xml_node e, const Box& localBox,
+                               const Matrix& ctm) {
+        ResolvedPaint result;
+        if (paint.type == PaintType::kNone) return result;
+        if (paint.type == PaintType::kColor) {
+            result.kind = PaintKind::kColor;
+            result.color = paint.color;
+            return result;
+        }
+        auto fallback = [&] {
+            ResolvedPaint f;
+            if (!paint.fallbackNone) {
+                f.kind = PaintKind::kColor;
+                f.color = paint.color;
+            }
+            return f;
+        };
+        const auto it = elements_.find(paint.reference);
+        if (it == elements_.end()) {
+            if (!paint.fallbackNone) return fallback();
+            source_.Fail(e, std::string(property) + " refers to missing paint server '#" + paint.reference + "'");
+        }
+        if (!IsGradientElement(it->second)) {
+            result.kind = PaintKind::kOther;
+            result.text = "url(#" + paint.reference + ")";
+            if (!paint.fallbackNone) result.text += " " + FormatColor(paint.color);
+            return result;
+        }
+        if (!gradients_.Place(it->second, localBox, ctm, viewport_, result.gradient)) return fallback();
+        if (tree_.gradients[result.gradient.definition].stops.empty()) return ResolvedPaint{};
+        result.kind = PaintKind::kGradient;
+        return result;
+    }
+
+    Node BuildImage(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm) {
+        ImageContent content = ResolveImage(source_, e, ctm, viewport_);
+        if (content.drawsNothing) return Carried(NodeKind::kUnknown, e, style, ctm, content.bounds);
+        if (!content.pixels) {
+            Node node = Carried(NodeKind::kImage, e, style, ctm, content.bounds);
+            node.href = content.href;
+            node.placement = content.placement;
+            return node;
+        }
+        Node node = Start(NodeKind::kImage, e, style);
+        node.kept = Keep(e, [](std::string_view n) {
+            return IsGeometryAttribute(n) || n == "href" || n == "xlink:href" || n == "preserveAspectRatio" ||
+                   n == "clip-path" || n == "display" || n == "sodipodi:insensitive";
+        });
+        node.pixels = std::move(content.pixels);
+        node.placement = content.placement;
+        node.bounds = content.bounds;
+        return node;
+    }
+
+    Node BuildUse(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, int depth) {
+        const pugi::xml_node target = UseTarget(source_, e, elements_);
+        if (std::find(activeUses_.begin(), activeUses_.end(), target) != activeUses_.end())
+            source_.Fail(e, "use references form a cycle");
+        // Uses of uses multiply; a file that expands beyond this is refused.
+        if (++useExpansions_ > kMaxUseExpansions) source_.Fail(e, "use references expand too far");
+        activeUses_.push_back(target);
+        const Matrix contentCtm = ctm * UseContentMatrix(e, target, viewport_);
+        Box bounds;
+        if (std::string_view(target.name()) == "symbol") {
+            const ComputedStyle symbolStyle = CascadeStyle(style, target, sheet_, viewport_);
+            for (pugi::xml_node child = target.first_child(); child; child = child.next_sibling())
+                if (child.type() == pugi::node_element)
+                    if (std::optional<Node> built = BuildElement(child, symbolStyle, contentCtm, depth + 1))
+                        bounds.Add(BoundsOf(*built));
+        } else if (std::optional<Node> built = BuildElement(target, style, contentCtm, depth + 1)) {
+            bounds = BoundsOf(*built);
+        }
+        activeUses_.pop_back();
+        return Carried(NodeKind::kUse, e, style, ctm, bounds);
+    }
+
+    Node BuildUnknown(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, int depth) {
+        // The element's own box if it has one, else what its children draw.
+        Box bounds;
+        const auto x = ParseLength(e.attribute("x").value(), viewport_, LengthAxis::kX);
+        const auto w = ParseLength(e.attribute("width").value(), viewport_, LengthAxis::kX);
+        const auto h = ParseLength(e.attribute("height").value(), viewport_, LengthAxis::kY);
+        if (w && h) {
+            const double left = x.value_or(0);
+            const double top = ParseLength(e.attribute("y").value(), viewport_, LengthAxis::kY).value_or(0);
+            bounds = TransformedBox(Box{left, top, left + *w, top + *h, true}, ctm);
+        } else {
+            for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling())
+                if (child.type() == pugi::node_element && !IsPreamble(child.name()))
+                    if (std::optional<Node> built = BuildElement(child, style, ctm, depth + 1))
+                        bounds.Add(BoundsOf(*built));
+        }
+        return Carried(NodeKind::kUnknown, e, style, ctm, bounds);
+    }
+
+    // An element written back as it came, its transform made absolute.
+    Node Carried(NodeKind kind, pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, const Box& bounds) {
+        Node node = Start(kind, e, style);
+        node.xml = SerializeElement(e, ctm);
+        node.bounds = bounds;
+        return node;
+    }
+
+    void ApplyClip(Node& node, pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm) {
+        const auto it = elements_.find(style.clipPath);
+        if (it == elements_.end()) source_.Fail(e, "clip-path refers to missing element '#" + style.clipPath + "'");
+        if (std::string_view(it->second.name()) != "clipPath")
+            source_.Fail(e, "clip-path refers to a <" + std::string(it->second.name()) + ">, not a <clipPath>");
+        Matrix toLocal;
+        if (!ctm.Invert(toLocal)) toLocal = Matrix{};
+        const Box localBox = TransformedBox(BoundsOf(node), toLocal);
+        ClipGeometry clip = ResolveClipPath(source_, it->second, sheet_, elements_, localBox, ctm, viewport_);
+        if (node.kind != NodeKind::kGroup || node.clipped) {
+            // A clipped shape or image becomes a clip group holding it.
+            Node group;
+            group.kind = NodeKind::kGroup;
+            group.tag = "g";
+            group.line = node.line;
+            group.hidden = node.hidden;
+            node.hidden = false;
+            group.children.push_back(std::move(node));
+            node = std::move(group);
+        }
+        node.clipped = true;
+        node.clip = std::move(clip.subpaths);
+        node.clipEvenOdd = clip.evenOdd;
+    }
+
+    static Box BoundsOf(const Node& node) {
+        switch (node.kind) {
+            case NodeKind::kPath:
+                return CurveBounds(node.subpaths);
+            case NodeKind::kGroup: {
+                if (node.clipped) return CurveBounds(node.clip);
+                Box box;
+                for (const Node& child : node.children)
+                    box.Add(BoundsOf(child));
+                return box;
+            }
+            default:
+                return node.bounds;
+        }
+    }
+
+    const XmlSource& source_;
+    SvgTree tree_;
+    std::unordered_map<std::string, pugi::xml_node> elements_;
+    StyleSheet sheet_;
+    LengthContext viewport_;
+    GradientTable gradients_;
+    std::vector<pugi::xml_node> activeUses_;
+    int useExpansions_ = 0;
+};
+
+}  // namespace
+
+SvgTree BuildSvgTree(const XmlSource& source) {
+    return Builder(source).Build();
+}
+
+}  // namespace headless::svg

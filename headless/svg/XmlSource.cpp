@@ -1,0 +1,58 @@
+// Loading the XML of an SVG file and mapping node offsets to line numbers.
+#include "headless/svg/XmlSource.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "headless/svg/SvgError.h"
+
+namespace headless::svg {
+
+XmlSource::XmlSource(std::string path) : path_(std::move(path)) {
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) ThrowSvgError(path_, 0, "", std::string("cannot open file: ") + std::strerror(errno));
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) ThrowSvgError(path_, 0, "", "cannot read file");
+    text_ = std::move(buffer).str();
+    Parse();
+}
+
+XmlSource::XmlSource(std::string name, std::string text) : path_(std::move(name)), text_(std::move(text)) {
+    Parse();
+}
+
+void XmlSource::Parse() {
+    lineStarts_.push_back(0);
+    for (size_t i = 0; i < text_.size(); ++i)
+        if (text_[i] == '\n') lineStarts_.push_back(i + 1);
+    // Whitespace inside text content is kept: text elements are written back as they came.
+    const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata;
+    const pugi::xml_parse_result result =
+        document_.load_buffer(text_.data(), text_.size(), options, pugi::encoding_utf8);
+    if (!result)
+        ThrowSvgError(path_, LineAtOffset(result.offset), "", std::string("malformed XML: ") + result.description());
+    const pugi::xml_node root = Root();
+    if (!root) ThrowSvgError(path_, 0, "", "no root element");
+    if (std::string_view(root.name()) != "svg")
+        ThrowSvgError(path_, LineOf(root), root.name(), "the root element is not <svg>");
+}
+
+int XmlSource::LineAtOffset(std::ptrdiff_t offset) const {
+    if (offset < 0) return 0;
+    const auto it = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), static_cast<size_t>(offset));
+    return static_cast<int>(it - lineStarts_.begin());
+}
+
+int XmlSource::LineOf(pugi::xml_node node) const {
+    return LineAtOffset(node.offset_debug());
+}
+
+void XmlSource::Fail(pugi::xml_node node, std::string_view what) const {
+    ThrowSvgError(path_, LineOf(node), node.name(), what);
+}
+
+}  // namespace headless::svg
