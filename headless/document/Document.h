@@ -83,6 +83,9 @@ public:
     // group first; costs time in proportion to the selected objects and their depth.
     AIErr ListLayerArt(LayerId layer, std::vector<ArtId>* out) const;
     std::vector<ArtId> ListSelection() const;
+    // -1 when `a` lies in front of `b`, 1 when behind; an error when one contains the other or either is not
+    // on the page.
+    AIErr CompareStacking(ArtId a, ArtId b, int* out) const;
     std::size_t ArtCount() const { return art_.LiveCount(); }
 
     // Styles. New art takes the current path style.
@@ -101,6 +104,9 @@ public:
 
 private:
     AIErr CheckDestination(AIPaintOrder order, ArtId ref) const;
+    // The object's path from the top of the page: its top-level layer's index, then the order keys of every
+    // object below the layer group down to it. `chain` receives the object and its containers, innermost first.
+    bool StackingKey(ArtId id, std::vector<ArtId>& chain, std::vector<std::uint64_t>& key) const;
     AIErr Link(ArtId id, AIPaintOrder order, ArtId ref);
     void Unlink(ArtId id);
     void AssignOrderKey(ArtId id);

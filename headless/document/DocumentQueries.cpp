@@ -97,6 +97,20 @@ AIErr Document::ListLayerArt(LayerId layer, std::vector<ArtId>* out) const {
     return kNoErr;
 }
 
+bool Document::StackingKey(ArtId id, std::vector<ArtId>& chain, std::vector<std::uint64_t>& key) const {
+    chain.clear();
+    for (ArtId cur = id; cur; cur = art_[cur].parent)
+        chain.push_back(cur);
+    const Art& root = art_[chain.back()];
+    if (!root.ownerLayer) return false;  // edit art of plug-in objects is not part of the page
+    const int layerIndex = LayerIndex(root.ownerLayer);
+    if (layerIndex < 0) return false;
+    key.assign(1, static_cast<std::uint64_t>(layerIndex));
+    for (auto it = chain.rbegin() + 1; it != chain.rend(); ++it)
+        key.push_back(art_[*it].orderKey);
+    return true;
+}
+
 std::vector<ArtId> Document::ListSelection() const {
     // Each selected object and its containers, keyed by their path from the top: the top-level layer's index,
     // then the order key of every object on the way down. Sorting the keys gives document order, containers
@@ -108,19 +122,15 @@ std::vector<ArtId> Document::ListSelection() const {
     std::vector<Entry> entries;
     std::unordered_set<std::uint64_t> seen;
     std::vector<ArtId> chain;
+    std::vector<std::uint64_t> key;
     for (std::uint64_t packed : selected_) {
-        chain.clear();
-        ArtId cur = Unpack(packed);
-        for (; cur; cur = art_[cur].parent)
-            chain.push_back(cur);
-        const Art& root = art_[chain.back()];
-        if (!root.ownerLayer) continue;  // edit art of plug-in objects is not part of the page
-        const int layerIndex = LayerIndex(root.ownerLayer);
-        if (layerIndex < 0) continue;
-        std::vector<std::uint64_t> path{static_cast<std::uint64_t>(layerIndex)};
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-            if (it != chain.rbegin()) path.push_back(art_[*it].orderKey);
-            if (seen.insert(Pack(*it)).second) entries.push_back({path, *it});
+        if (!StackingKey(Unpack(packed), chain, key)) continue;
+        // chain runs from the object up to the layer group; key from the layer down.
+        for (std::size_t depth = 0; depth < chain.size(); ++depth) {
+            const ArtId id = chain[chain.size() - 1 - depth];
+            if (seen.insert(Pack(id)).second) {
+                entries.push_back({std::vector<std::uint64_t>(key.begin(), key.begin() + 1 + depth), id});
+            }
         }
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.path < b.path; });
@@ -129,6 +139,19 @@ std::vector<ArtId> Document::ListSelection() const {
     for (const Entry& e : entries)
         out.push_back(e.id);
     return out;
+}
+
+AIErr Document::CompareStacking(ArtId a, ArtId b, int* out) const {
+    if (!art_.Contains(a) || !art_.Contains(b)) return Fail(kDeadHandleErr);
+    std::vector<ArtId> chain;
+    std::vector<std::uint64_t> ka, kb;
+    if (!StackingKey(a, chain, ka) || !StackingKey(b, chain, kb)) return Fail(kWrongKindErr);
+    const std::size_t common = std::min(ka.size(), kb.size());
+    if (std::equal(ka.begin(), ka.begin() + static_cast<std::ptrdiff_t>(common), kb.begin())) {
+        return Fail(kCycleErr);  // the same object, or one inside the other
+    }
+    *out = ka < kb ? -1 : 1;
+    return kNoErr;
 }
 
 AIErr Document::Bounds(ArtId id, const AIRealMatrix* m, AIRealRect* out) const {

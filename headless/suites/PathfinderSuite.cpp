@@ -1,10 +1,126 @@
-// The Pathfinder suite.
+// The Pathfinder suite: Crop and Outline on two objects of the document, the front one cutting the other. The
+// result replaces both by one group of pieces, standing where the front object stood.
+#include "headless/pathfinder/Crop.h"
+#include "headless/suites/ArtShapes.h"
 #include "headless/suites/HostEntry.h"
+#include "plugin/sdk/AIPathfinder.h"
 
 namespace headless {
+namespace {
+
+constexpr AIErr kPathfinderFailedErr = FourCharErr("PFND");
+
+struct Operands {
+    ArtId top;
+    ArtId under;
+    pathfinder::BezierShape topShape;
+    pathfinder::BezierShape underShape;
+};
+
+// Which object is in front is a matter of the document's stacking order, not of the order in the art array.
+Operands ReadOperands(const AIPathfinderData* data) {
+    const AIPathfinderData& d = In(data);
+    if (d.fSelectedArtCount != 2 || !d.fSelectedArt) Throw(kBadParameterErr);
+    const ArtId first = ArtIdOf(d.fSelectedArt[0]);
+    const ArtId second = ArtIdOf(d.fSelectedArt[1]);
+    Document& doc = Doc();
+    int order = 0;
+    if (AIErr err = doc.CompareStacking(first, second, &order)) Throw(err);
+    Operands ops;
+    ops.top = order < 0 ? first : second;
+    ops.under = order < 0 ? second : first;
+    if (AIErr err = ShapeOfArt(doc, ops.top, &ops.topShape)) Throw(err);
+    if (AIErr err = ShapeOfArt(doc, ops.under, &ops.underShape)) Throw(err);
+    return ops;
+}
+
+ArtId NewResultGroup(Document& doc, ArtId top) {
+    ArtId group;
+    if (AIErr err = doc.NewArt(kGroupArt, kPlaceAbove, top, &group)) Throw(err);
+    return group;
+}
+
+// One path, or a compound path of several, at the back of `group`, styled `style` and carrying `kept`.
+void AddPiece(Document& doc, ArtId group, const pathfinder::BezierShape& shape, const AIPathStyle& style,
+              const std::map<std::string, std::string>& kept) {
+    auto makePath = [&](const pathfinder::BezierPath& p, ArtId parent) {
+        ArtId id;
+        if (AIErr err = doc.NewArt(kPathArt, kPlaceInsideOnBottom, parent, &id)) Throw(err);
+        Art& a = *doc.Find(id);
+        a.segments = SegmentsOf(p);
+        a.closed = p.closed;
+        a.style = style;
+        a.svg.attributes = kept;
+        return id;
+    };
+    if (shape.paths.size() == 1) {
+        makePath(shape.paths.front(), group);
+        return;
+    }
+    ArtId compound;
+    if (AIErr err = doc.NewArt(kCompoundPathArt, kPlaceInsideOnBottom, group, &compound)) Throw(err);
+    for (const pathfinder::BezierPath& p : shape.paths)
+        makePath(p, compound);
+    if (AIErr err = doc.SetPathStyle(compound, style)) Throw(err);
+    doc.Find(compound)->svg.attributes = kept;
+}
+
+std::map<std::string, std::string> KeptWithoutId(const Art& a) {
+    std::map<std::string, std::string> kept = a.svg.attributes;
+    kept.erase("id");
+    return kept;
+}
+
+void DisposeOperands(Document& doc, const Operands& ops) {
+    if (AIErr err = doc.Dispose(ops.top)) Throw(err);
+    if (AIErr err = doc.Dispose(ops.under)) Throw(err);
+}
+
+AIErr DoCropEffect(AIPathfinderData* data, AIFilterMessage*) {
+    Document& doc = Doc();
+    const Operands ops = ReadOperands(data);
+    const pathfinder::CropResult result = pathfinder::Crop(ops.topShape, ops.underShape);
+    if (result.status != pathfinder::PathfinderStatus::kOk) return Fail(kPathfinderFailedErr);
+
+    AIPathStyle underStyle, topStyle;
+    if (AIErr err = doc.GetPathStyle(ops.under, &underStyle)) return err;
+    if (AIErr err = doc.GetPathStyle(ops.top, &topStyle)) return err;
+    // The overlap keeps the lower object's paint; the rest of the top object has none. Crop draws no strokes.
+    AIPathStyle overlapStyle = underStyle;
+    overlapStyle.strokePaint = 0;
+    overlapStyle.clip = 0;
+    AIPathStyle topOnlyStyle = topStyle;
+    topOnlyStyle.fillPaint = 0;
+    topOnlyStyle.strokePaint = 0;
+    topOnlyStyle.clip = 0;
+    const auto underKept = KeptWithoutId(*doc.Find(ops.under));
+    const auto topKept = KeptWithoutId(*doc.Find(ops.top));
+
+    const ArtId group = NewResultGroup(doc, ops.top);
+    for (const pathfinder::CropPiece& piece : result.pieces) {
+        const bool overlap = piece.role == pathfinder::CropRole::kOverlap;
+        AIPathStyle style = overlap ? overlapStyle : topOnlyStyle;
+        style.evenodd = piece.shape.fillRule == pathfinder::FillRule::kEvenOdd;
+        AddPiece(doc, group, piece.shape, style, overlap ? underKept : topKept);
+    }
+    DisposeOperands(doc, ops);
+    return kNoErr;
+}
+
+AIErr DoOutlineEffect(AIPathfinderData* data, AIFilterMessage*) {
+    (void)ReadOperands(data);
+    return Fail(kPathfinderFailedErr);
+}
+
+const AIPathfinderSuite kPathfinderSuite = {
+    TRIMORA_HOST_FN(AIPathfinderSuite, DoCropEffect, DoCropEffect),
+    TRIMORA_HOST_FN(AIPathfinderSuite, DoOutlineEffect, DoOutlineEffect),
+};
+
+}  // namespace
 
 void RegisterPathfinderSuite(SuiteRegistry& registry) {
-    (void)registry;
+    registry.Add(kAIPathfinderSuite, kAIPathfinderSuiteVersion, &kPathfinderSuite);
 }
 
 }  // namespace headless
