@@ -1,5 +1,12 @@
 // Set-up and records of the stand-in for the Windows dialog and shell calls (defined in Win32StandIn.cpp with
 // C linkage, exported by the host process so that the module's undefined references resolve against them).
+//
+// DialogBoxParamA(module, MAKEINTRESOURCEA(id), owner, procedure, param) reads dialog `id` from the resource
+// script, sends WM_INITDIALOG with `param`, hands the dialog to the installed driver (DialogDriver.h) and returns
+// the value the procedure passed to EndDialog. A dialog the driver leaves open gets Escape (WM_COMMAND IDCANCEL);
+// if it is open even then (the About box ignores IDCANCEL), the call fails with -1 rather than wait for a user
+// who is not there. Every failure (unknown module handle, template, script error, a driver's impossible click)
+// gives -1 and leaves its reason in DialogHistory().
 #pragma once
 
 #include <filesystem>

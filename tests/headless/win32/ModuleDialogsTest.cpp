@@ -2,6 +2,8 @@
 // module's options dialog and About box do.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "StandInFixture.h"
 #include "headless/win32/DialogDriver.h"
 #include "plugin/resources/MakerInfo.h"
@@ -163,6 +165,21 @@ TEST_F(OptionsDialog, OneScriptServesDialogsInTurn) {
     EXPECT_EQ(second.clipType, 0);
     EXPECT_EQ(second.preserveMaskPath, 1);
     EXPECT_EQ(driver.RemainingActions(), 1u);
+}
+
+TEST_F(OptionsDialog, EchoShowsTheDialogAsOpenedAndEachAction) {
+    Options options = {0, 0, 0, 0, 1};
+    std::ostringstream echo;
+    ScriptedDriver driver({"click:1006", "enter"});
+    driver.SetEcho(&echo);
+    ScopedDialogDriver installed(driver);
+    EXPECT_EQ(Show(102, OptionsProcedure, reinterpret_cast<LPARAM>(&options)), 0);
+    const std::string text = echo.str();
+    EXPECT_EQ(text.find("dialog 102 \"Zavik-Trimora2.5\"\n"), 0u) << text;
+    EXPECT_NE(text.find("1005 (*) \"外側削除\""), std::string::npos) << text;
+    EXPECT_NE(text.find("1070 [x] \"切り抜き範囲指定パスを残す\""), std::string::npos) << text;
+    EXPECT_NE(text.find("1010 picture #104"), std::string::npos) << text;
+    EXPECT_NE(text.find("  > click:1006\n  > enter\n"), std::string::npos) << text;
 }
 
 TEST_F(AboutBox, EscapeLeavesItOpenAndEnterClosesIt) {
