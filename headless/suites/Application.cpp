@@ -16,7 +16,7 @@ Application::Application() {
 }
 
 Application::~Application() {
-    for (void* block : liveBlocks)
+    for (const auto& [block, size] : liveBlocks)
         std::free(block);
     if (gCurrent == this) gCurrent = nullptr;
 }

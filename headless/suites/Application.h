@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -45,7 +46,8 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // The live application, or null.
+    // The live application, or null. An application made while another lives is current until it goes, and
+    // then the other is current again.
     static Application* Current();
 
     // Documents: a new one becomes the current one. Each carries a serial that its handles repeat.
@@ -79,8 +81,9 @@ public:
     SlotStore<std::u32string, UnicodeStringTag> strings;
     SlotStore<std::string, FilePathTag> filePaths;
 
-    // Blocks the host allocated and not yet freed, for leak checks.
-    std::set<void*> liveBlocks;
+    // Blocks the host allocated and not yet freed, with their sizes: for leak checks, reallocation, and checking
+    // that a buffer handed back to the host is as large as its caller claims.
+    std::map<void*, std::size_t> liveBlocks;
 
     // The platform's multi-byte encoding, as iconv names it.
     std::string platformEncoding = "CP932";
@@ -94,6 +97,7 @@ private:
 
     std::vector<OpenDocument> documents_;
     std::ptrdiff_t current_ = -1;
+    Application* previous_;
     std::uint8_t nextSerial_ = 1;
 };
 
