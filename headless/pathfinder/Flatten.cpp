@@ -41,9 +41,13 @@ std::vector<std::vector<bool>> IsolatedSegments(const BezierShape& shape) {
 }
 
 void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
-    if (!flat.points.empty() && flat.points.back() == p) return;  // collapsed by rounding
+    if (!flat.points.empty() && flat.points.back() == p) {  // collapsed by rounding or a zero-length segment
+        flat.leaveParams.back() = u;
+        return;
+    }
     flat.points.push_back(p);
     flat.params.push_back(u);
+    flat.leaveParams.push_back(u);
 }
 
 }  // namespace
@@ -91,9 +95,12 @@ void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& op
         }
         const Point last = path.closed ? path.anchors.front().p : path.anchors.back().p;
         AppendVertex(flat, ToClipper(last, options.scale), static_cast<double>(flat.segmentCount));
+        flat.closingParam = static_cast<double>(flat.segmentCount);
         if (flat.closed && flat.points.size() > 1 && flat.points.back() == flat.points.front()) {
-            flat.points.pop_back();  // the closing vertex repeats the first
+            flat.closingParam = flat.params.back();  // the closing vertex repeats the first
+            flat.points.pop_back();
             flat.params.pop_back();
+            flat.leaveParams.pop_back();
         }
         if (flat.points.size() < 2) continue;
         out.push_back(std::move(flat));

@@ -20,8 +20,12 @@ struct FlatPath {
     int pathIndex = 0;  // index of the path inside its object
     bool closed = false;
     std::size_t segmentCount = 0;
-    ClipperLib::Path points;        // a closed path does not repeat its first vertex
-    std::vector<PathParam> params;  // parameter of each vertex; an open path ends at segmentCount
+    ClipperLib::Path points;  // a closed path does not repeat its first vertex
+    // Parameters at each vertex as the path arrives and as it leaves; they differ where zero-length segments
+    // collapse onto the vertex.
+    std::vector<PathParam> params;
+    std::vector<PathParam> leaveParams;
+    PathParam closingParam = 0.0;  // where the edge closing a closed path arrives back at its first vertex
 };
 
 struct FlattenOptions {

@@ -43,7 +43,7 @@ std::size_t PolylineIndex::EdgeCount(const FlatPath& flat) {
 }
 
 PathParam PolylineIndex::EdgeEndParam(const FlatPath& flat, std::size_t k) {
-    if (k + 1 == flat.points.size()) return static_cast<double>(flat.segmentCount);
+    if (k + 1 == flat.points.size()) return flat.closingParam;
     return flat.params[k + 1];
 }
 
@@ -62,6 +62,31 @@ EdgeHit PolylineIndex::OnEdge(int flat, std::size_t k, const ClipperLib::IntPoin
     const PathParam u0 = EdgeStartParam(f, k), u1 = EdgeEndParam(f, k);
     hit.param = u0 + s * (u1 - u0);
     return hit;
+}
+
+void PolylineIndex::HitsNear(const ClipperLib::IntPoint& p, double maxDistance, int object, bool closedOnly,
+                             std::vector<EdgeHit>& out) const {
+    out.clear();
+    const double x = static_cast<double>(p.X), y = static_cast<double>(p.Y);
+    for (std::size_t fi = 0; fi < flats_.size(); ++fi) {
+        const FlatPath& f = flats_[fi];
+        if (f.object != object || (closedOnly && !f.closed)) continue;
+        EdgeHit best;
+        best.distance = maxDistance;
+        const std::size_t edges = EdgeCount(f);
+        for (std::size_t e = 0; e < edges; ++e) {
+            const ClipperLib::IntPoint& a = f.points[e];
+            const ClipperLib::IntPoint& b = f.points[(e + 1) % f.points.size()];
+            if (static_cast<double>(std::max(a.X, b.X)) < x - maxDistance ||
+                static_cast<double>(std::min(a.X, b.X)) > x + maxDistance ||
+                static_cast<double>(std::max(a.Y, b.Y)) < y - maxDistance ||
+                static_cast<double>(std::min(a.Y, b.Y)) > y + maxDistance)
+                continue;
+            const EdgeHit hit = OnEdge(static_cast<int>(fi), e, p);
+            if (hit.distance <= best.distance) best = hit;
+        }
+        if (best.flat >= 0) out.push_back(best);
+    }
 }
 
 }  // namespace pathfinder

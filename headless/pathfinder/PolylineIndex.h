@@ -38,11 +38,14 @@ public:
     void Find(const ClipperLib::IntPoint& p, std::vector<VertexRef>& out) const;
 
     static std::size_t EdgeCount(const FlatPath& flat);
-    // Parameters at the two ends of edge k; the edge closing a closed path ends at segmentCount.
-    static PathParam EdgeStartParam(const FlatPath& flat, std::size_t k) { return flat.params[k]; }
+    // Parameters at the two ends of edge k; the edge closing a closed path ends at its closingParam.
+    static PathParam EdgeStartParam(const FlatPath& flat, std::size_t k) { return flat.leaveParams[k]; }
     static PathParam EdgeEndParam(const FlatPath& flat, std::size_t k);
     // Where p projects onto edge k, and how far it lies from it.
     EdgeHit OnEdge(int flat, std::size_t k, const ClipperLib::IntPoint& p) const;
+    // For every flat of object (closed ones only when asked) that passes within maxDistance of p, its nearest edge.
+    void HitsNear(const ClipperLib::IntPoint& p, double maxDistance, int object, bool closedOnly,
+                  std::vector<EdgeHit>& out) const;
 
 private:
     struct Key {

@@ -39,12 +39,14 @@ EdgeMatch RingMapper::FromHit(const EdgeHit& hp, const EdgeHit& hq) const {
     return EdgeMatch{hp.flat, hp.param, hq.param};
 }
 
-EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat) {
+EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat,
+                                int object) {
     index_.Find(p, refsP_);
     index_.Find(q, refsQ_);
     EdgeMatch best;
     double bestScore = std::numeric_limits<double>::infinity();
     auto consider = [&](int flat, std::size_t edge) {
+        if (object >= 0 && index_.Flat(flat).object != object) return;
         const EdgeHit hp = index_.OnEdge(flat, edge, p);
         if (hp.distance > onEdgeDistance_) return;
         const EdgeHit hq = index_.OnEdge(flat, edge, q);

@@ -27,8 +27,9 @@ class RingMapper {
 public:
     RingMapper(const PolylineIndex& index, const Tolerances& tolerances);
 
-    // The source edge that runs from p to q, or flat -1 when none does.
-    EdgeMatch MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat);
+    // The source edge that runs from p to q, or flat -1 when none does; object >= 0 looks only at that object's.
+    EdgeMatch MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat,
+                        int object = -1);
 
     // The closed Bezier path along a clipper polygon. False when a stretch of the polygon follows no source edge.
     bool MapRing(const ClipperLib::Path& ring, BezierPath& out);
