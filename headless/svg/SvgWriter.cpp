@@ -1,0 +1,389 @@
+// Writing layers and art back: modelled objects from the document, carried objects as they came, and only the
+// definitions that something written refers to. Ids are kept, and made unique where copies share one.
+#include "headless/svg/SvgWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <pugixml.hpp>
+
+#include "headless/svg/Base64.h"
+#include "headless/svg/Color.h"
+#include "headless/svg/DocumentImport.h"
+#include "headless/svg/NumberFormat.h"
+#include "headless/svg/PathData.h"
+#include "headless/svg/PngCodec.h"
+#include "headless/svg/RawXml.h"
+#include "headless/svg/SvgError.h"
+#include "headless/svg/Transform.h"
+
+namespace headless::svg {
+
+namespace {
+
+constexpr const char* kNamespaces[][2] = {
+    {"xmlns", "http://www.w3.org/2000/svg"},
+    {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
+    {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
+    {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"},
+    {"xmlns:trimora", "https://zavik.example/trimora"},
+};
+
+Rgb ToRgb(const AIColor& color) {
+    auto channel = [](double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    switch (color.kind) {
+        case kThreeColor:
+            return {channel(color.c.rgb.red), channel(color.c.rgb.green), channel(color.c.rgb.blue)};
+        case kGrayColor: {
+            const std::uint8_t v = channel(1 - color.c.g.gray);  // gray is ink coverage
+            return {v, v, v};
+        }
+        case kFourColor: {
+            const auto& f = color.c.f;
+            return {channel((1 - f.cyan) * (1 - f.black)), channel((1 - f.magenta) * (1 - f.black)),
+                    channel((1 - f.yellow) * (1 - f.black))};
+        }
+        default:
+            return {};
+    }
+}
+
+Subpath ToSubpath(const std::vector<AIPathSegment>& segments, bool closed) {
+    Subpath s{{}, closed};
+    if (segments.empty()) return s;
+    auto root = [](AIRealPoint p) { return Point{p.h, -p.v}; };
+    s.points.push_back(root(segments[0].p));
+    for (size_t i = 1; i < segments.size(); ++i)
+        s.points.insert(s.points.end(), {root(segments[i - 1].out), root(segments[i].in), root(segments[i].p)});
+    if (closed && segments.size() > 1)
+        s.points.insert(s.points.end(), {root(segments.back().out), root(segments[0].in), root(segments[0].p)});
+    return s;
+}
+
+class Writer {
+public:
+    Writer(const Document& doc, const GradientHandles& gradients) : doc_(doc), handles_(gradients) {}
+
+    std::string Run() {
+        pugi::xml_node svg = out_.append_child("svg");
+        for (const auto& [name, value] : doc_.page.svg.attributes)
+            svg.append_attribute(name.c_str()).set_value(value.c_str());
+        if (!svg.attribute("xmlns")) svg.prepend_attribute("xmlns").set_value(kNamespaces[0][1]);
+        store_.load_string(doc_.page.svg.element.c_str());
+        for (pugi::xml_node e : store_.child(kDefinitionsElement).children())
+            if (const char* id = e.attribute("id").value(); *id) {
+                definitions_.emplace(id, e);
+                usedIds_.insert(id);
+            }
+        for (pugi::xml_node e : store_.child(kPreambleElement).children())
+            svg.append_copy(e);
+        defs_ = svg.append_child("defs");
+        for (int i = doc_.CountLayers() - 1; i >= 0; --i)
+            WriteLayer(svg, doc_.NthLayer(i));
+        AddReferencedDefinitions(svg);
+        if (!defs_.first_child()) svg.remove_child(defs_);
+        DeclareNamespaces(svg);
+        std::ostringstream text;
+        out_.save(text, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + std::move(text).str();
+    }
+
+private:
+    std::string UniqueId(const std::string& wanted) {
+        if (usedIds_.insert(wanted).second) return wanted;
+        for (int n = 2;; ++n) {
+            std::string candidate = wanted + "-" + std::to_string(n);
+            if (usedIds_.insert(candidate).second) return candidate;
+        }
+    }
+
+    void SetId(pugi::xml_node e, const std::string& id) {
+        if (!id.empty()) e.append_attribute("id").set_value(UniqueId(id).c_str());
+    }
+
+    static void SetKept(pugi::xml_node e, const std::map<std::string, std::string>& kept) {
+        for (const auto& [name, value] : kept)
+            if (!e.attribute(name.c_str())) e.append_attribute(name.c_str()).set_value(value.c_str());
+    }
+
+    static void SetNumber(pugi::xml_node e, const char* name, double value) {
+        e.append_attribute(name).set_value(FormatNumber(value).c_str());
+    }
+
+    void WriteLayer(pugi::xml_node parent, LayerId id) {
+        const Layer& layer = *doc_.FindLayer(id);
+        pugi::xml_node g = parent.append_child("g");
+        SetId(g, layer.svg.id);
+        g.append_attribute("inkscape:groupmode").set_value("layer");
+        g.append_attribute("inkscape:label").set_value(layer.title.c_str());
+        if (!layer.visible) g.append_attribute("display").set_value("none");
+        if (!layer.editable) {
+            g.append_attribute("sodipodi:insensitive").set_value("true");
+        }
+        if (!layer.preview) {
+            g.append_attribute("trimora:view").set_value("outline");
+        }
+        SetKept(g, layer.svg.attributes);
+        WriteGroupContent(g, layer.group);
+    }
+
+    void WriteGroupContent(pugi::xml_node g, ArtId groupId) {
+        const Art& group = *doc_.Find(groupId);
+        ArtId mask;
+        if (group.clipped) {
+            for (ArtId c = group.firstChild; c && !mask; c = doc_.Find(c)->next) {
+                const Art& a = *doc_.Find(c);
+                const bool isClip = (a.type == kPathArt && a.style.clip) ||
+                                    (a.type == kCompoundPathArt && a.firstChild && doc_.Find(a.firstChild)->style.clip);
+                if (isClip) mask = c;
+            }
+            if (mask) WriteClipPath(g, mask);
+        }
+        // Back to front: the last child is the bottom one.
+        for (ArtId c = group.lastChild; c; c = doc_.Find(c)->prev)
+            if (c != mask) WriteArt(g, c);
+    }
+
+    void WriteClipPath(pugi::xml_node g, ArtId mask) {
+        pugi::xml_node clip = defs_.append_child("clipPath");
+        const std::string id = UniqueId("clip" + std::to_string(++clipCount_));
+        clip.append_attribute("id").set_value(id.c_str());
+        clip.append_attribute("clipPathUnits").set_value("userSpaceOnUse");
+        pugi::xml_node path = clip.append_child("path");
+        AIPathStyle style{};
+        path.append_attribute("d").set_value(PathData(mask, style).c_str());
+        path.append_attribute("clip-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
+        g.append_attribute("clip-path").set_value(("url(#" + id + ")").c_str());
+    }
+
+    // The path data of a path or compound path, and the style of the path or of the compound's first member.
+    std::string PathData(ArtId id, AIPathStyle& style) const {
+        const Art& art = *doc_.Find(id);
+        std::string d;
+        if (art.type == kPathArt) {
+            style = art.style;
+            AppendPathData(d, ToSubpath(art.segments, art.closed));
+            return d;
+        }
+        style = art.firstChild ? doc_.Find(art.firstChild)->style : art.style;
+        for (ArtId c = art.firstChild; c; c = doc_.Find(c)->next) {
+            const Art& member = *doc_.Find(c);
+            if (member.type == kPathArt) AppendPathData(d, ToSubpath(member.segments, member.closed));
+        }
+        return d;
+    }
+
+    void WriteArt(pugi::xml_node parent, ArtId id) {
+        const Art& art = *doc_.Find(id);
+        if (doc_.IsLayerGroup(id)) {
+            WriteLayer(parent, doc_.LayerOfArt(id));
+            return;
+        }
+        pugi::xml_node e;
+        if (!art.svg.element.empty()) {
+            e = WriteCarried(parent, art);
+        } else if (art.type == kGroupArt) {
+            e = parent.append_child("g");
+            SetId(e, art.svg.id);
+            WriteGroupContent(e, id);
+        } else if (art.type == kPathArt || art.type == kCompoundPathArt) {
+            e = WritePath(parent, id);
+        } else if (art.type == kRasterArt && art.raster) {
+            e = WriteRaster(parent, art);
+        } else {
+            return;  // nothing the file could show
+        }
+        if (art.svg.element.empty()) {
+            if (art.userAttrs & kArtHidden) e.append_attribute("display").set_value("none");
+            if (art.userAttrs & kArtLocked) {
+                e.append_attribute("sodipodi:insensitive").set_value("true");
+            }
+            SetKept(e, art.svg.attributes);
+        }
+    }
+
+    pugi::xml_node WriteCarried(pugi::xml_node parent, const Art& art) {
+        pugi::xml_document fragment;
+        fragment.load_buffer(art.svg.element.data(), art.svg.element.size(),
+                             pugi::parse_default | pugi::parse_ws_pcdata);
+        pugi::xml_node e = parent.append_copy(fragment.first_child());
+        // A copy made by the run keeps the id only once.
+        if (pugi::xml_attribute id = e.attribute("id")) id.set_value(UniqueId(id.value()).c_str());
+        return e;
+    }
+
+    void SetPaint(pugi::xml_node e, const char* name, bool painted, const AIColor& color, const Art& art) {
+        std::string value = "none";
+        if (painted) {
+            if (color.kind == kGradient) {
+                value = "url(#" + GradientId(color.c.grad) + ")";
+            } else if (color.kind == kPattern) {
+                const auto it = art.svg.attributes.find(name);
+                value = it != art.svg.attributes.end() ? it->second : "none";
+            } else if (color.kind != kNoneColor) {
+                value = FormatColor(ToRgb(color));
+            }
+        }
+        e.append_attribute(name).set_value(value.c_str());
+    }
+
+    pugi::xml_node WritePath(pugi::xml_node parent, ArtId id) {
+        const Art& art = *doc_.Find(id);
+        pugi::xml_node e = parent.append_child("path");
+        SetId(e, art.svg.id);
+        AIPathStyle style{};
+        e.append_attribute("d").set_value(PathData(id, style).c_str());
+        SetPaint(e, "fill", style.fillPaint, style.fill.color, art);
+        e.append_attribute("fill-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
+        SetPaint(e, "stroke", style.strokePaint, style.stroke.color, art);
+        if (style.strokePaint) {
+            const AIStrokeStyle& s = style.stroke;
+            SetNumber(e, "stroke-width", s.width);
+            e.append_attribute("stroke-linecap")
+                .set_value(s.cap == kAIRoundCap        ? "round"
+                           : s.cap == kAIProjectingCap ? "square"
+                                                       : "butt");
+            e.append_attribute("stroke-linejoin")
+                .set_value(s.join == kAIRoundJoin   ? "round"
+                           : s.join == kAIBevelJoin ? "bevel"
+                                                    : "miter");
+            SetNumber(e, "stroke-miterlimit", s.miterLimit);
+            if (s.dash.length > 0) {
+                std::string dashes;
+                for (int i = 0; i < s.dash.length && i < kMaxDashComponents; ++i) {
+                    if (i > 0) dashes += ' ';
+                    AppendNumber(dashes, s.dash.array[i]);
+                }
+                e.append_attribute("stroke-dasharray").set_value(dashes.c_str());
+                SetNumber(e, "stroke-dashoffset", s.dash.offset);
+            } else if (!art.svg.attributes.contains("stroke-dasharray")) {
+                e.append_attribute("stroke-dasharray").set_value("none");
+            }
+        }
+        if (art.guide || (art.type == kCompoundPathArt && art.firstChild && doc_.Find(art.firstChild)->guide)) {
+            e.append_attribute("trimora:guide").set_value("true");
+        }
+        return e;
+    }
+
+    pugi::xml_node WriteRaster(pugi::xml_node parent, const Art& art) {
+        const RasterData& raster = *art.raster;
+        const AIRect& b = raster.info.bounds;
+        const int width = b.right - b.left, height = b.bottom - b.top;
+        const int channels = raster.info.bitsPerPixel / 8;
+        PixelImage image{width, height, channels == 4 ? 4 : 3, {}};
+        image.pixels.reserve(static_cast<size_t>(width) * height * image.channels);
+        for (int row = 0; row < height; ++row) {
+            const std::uint8_t* line = raster.pixels.data() + static_cast<size_t>(row) * raster.info.byteWidth;
+            for (int col = 0; col < width; ++col) {
+                const std::uint8_t* px = line + static_cast<size_t>(col) * channels;
+                for (int ch = 0; ch < image.channels; ++ch)
+                    image.pixels.push_back(channels == 1 ? px[0] : px[ch]);
+            }
+        }
+        if (raster.pixels.size() < static_cast<size_t>(height) * raster.info.byteWidth || channels < 1)
+            ThrowSvgError("", 0, "image", "raster pixels do not match its record");
+        pugi::xml_node e = parent.append_child("image");
+        SetId(e, art.svg.id);
+        SetNumber(e, "width", width);
+        SetNumber(e, "height", height);
+        e.append_attribute("preserveAspectRatio").set_value("none");
+        // Pixel (column, row) is image space (column, -row); the matrix takes that to artwork, the flip to SVG.
+        const Matrix toRoot = kSvgToArtwork * FromAIMatrix(raster.matrix) * Matrix{1, 0, 0, -1, 0, 0};
+        if (!toRoot.IsIdentity()) e.append_attribute("transform").set_value(FormatMatrix(toRoot).c_str());
+        e.append_attribute("xlink:href").set_value(("data:image/png;base64," + Base64Encode(EncodePng(image))).c_str());
+        return e;
+    }
+
+    // One definition per gradient and placement; shapes with the same placement share it.
+    std::string GradientId(const AIGradientStyle& style) {
+        const headless::GradientId id = handles_.toId(doc_, style.gradient);
+        const Gradient* gradient = doc_.FindGradient(id);
+        if (!gradient) ThrowSvgError("", 0, "", "a path refers to a gradient the document does not hold");
+        const bool radial = gradient->type == GradientType::kRadial;
+        const Matrix toRoot = kSvgToArtwork * FromAIMatrix(style.matrix);
+        const double angle = (radial ? style.hiliteAngle : style.gradientAngle) * std::numbers::pi / 180;
+        const double reach = radial ? style.hiliteLength * style.gradientLength : style.gradientLength;
+        const Point origin{style.gradientOrigin.h, style.gradientOrigin.v};
+        const Point other{origin.x + reach * std::cos(angle), origin.y + reach * std::sin(angle)};
+        pugi::xml_node e = defs_.append_child(radial ? "radialGradient" : "linearGradient");
+        e.append_attribute("id");
+        e.append_attribute("gradientUnits").set_value("userSpaceOnUse");
+        SetNumber(e, radial ? "cx" : "x1", origin.x);
+        SetNumber(e, radial ? "cy" : "y1", origin.y);
+        if (radial) {
+            SetNumber(e, "r", style.gradientLength);
+            SetNumber(e, "fx", other.x);
+            SetNumber(e, "fy", other.y);
+        } else {
+            SetNumber(e, "x2", other.x);
+            SetNumber(e, "y2", other.y);
+        }
+        if (!toRoot.IsIdentity()) e.append_attribute("gradientTransform").set_value(FormatMatrix(toRoot).c_str());
+        if (!gradient->spreadMethod.empty() && gradient->spreadMethod != "pad")
+            e.append_attribute("spreadMethod").set_value(gradient->spreadMethod.c_str());
+        for (const GradientStop& stop : gradient->stops) {
+            pugi::xml_node s = e.append_child("stop");
+            SetNumber(s, "offset", stop.offset);
+            s.append_attribute("stop-color").set_value(FormatColor(ToRgb(stop.color)).c_str());
+            if (stop.opacity != 1) SetNumber(s, "stop-opacity", stop.opacity);
+        }
+        std::string key = SerializeElement(e);
+        if (auto it = gradientByKey_.find(key); it != gradientByKey_.end()) {
+            defs_.remove_child(e);
+            return it->second;
+        }
+        const std::string name = UniqueId(gradient->svg.id.empty() ? "gradient" : gradient->svg.id + "-placed");
+        e.attribute("id").set_value(name.c_str());
+        gradientByKey_.emplace(std::move(key), name);
+        return name;
+    }
+
+    // Kept definitions go in only when something written refers to them, directly or through another one.
+    void AddReferencedDefinitions(pugi::xml_node svg) {
+        std::vector<std::string> pending;
+        CollectReferences(SerializeElement(svg), pending);
+        std::unordered_set<std::string> added;
+        while (!pending.empty()) {
+            const std::string id = std::move(pending.back());
+            pending.pop_back();
+            const auto it = definitions_.find(id);
+            if (it == definitions_.end() || !added.insert(id).second) continue;
+            pugi::xml_node copy = defs_.append_copy(it->second);
+            CollectReferences(SerializeElement(copy), pending);
+        }
+    }
+
+    void DeclareNamespaces(pugi::xml_node svg) {
+        const std::string text = SerializeElement(svg);
+        for (const auto& [attribute, uri] : kNamespaces) {
+            const std::string_view name(attribute);
+            if (name == "xmlns" || svg.attribute(attribute)) continue;
+            const std::string prefix = std::string(name.substr(6)) + ":";
+            if (text.find(" " + prefix) != std::string::npos || text.find("<" + prefix) != std::string::npos)
+                svg.append_attribute(attribute).set_value(uri);
+        }
+    }
+
+    const Document& doc_;
+    const GradientHandles& handles_;
+    pugi::xml_document out_;
+    pugi::xml_document store_;
+    pugi::xml_node defs_;
+    std::unordered_map<std::string, pugi::xml_node> definitions_;
+    std::unordered_set<std::string> usedIds_;
+    std::unordered_map<std::string, std::string> gradientByKey_;
+    int clipCount_ = 0;
+};
+
+}  // namespace
+
+std::string DocumentToSvg(const Document& document, const GradientHandles& gradients) {
+    return Writer(document, gradients).Run();
+}
+
+}  // namespace headless::svg
