@@ -1,6 +1,7 @@
 // The Pathfinder suite: Crop and Outline on two objects of the document, the front one cutting the other. The
 // result replaces both by one group of pieces, standing where the front object stood.
 #include "headless/pathfinder/Crop.h"
+#include "headless/pathfinder/Outline.h"
 #include "headless/suites/ArtShapes.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIPathfinder.h"
@@ -107,9 +108,39 @@ AIErr DoCropEffect(AIPathfinderData* data, AIFilterMessage*) {
     return kNoErr;
 }
 
+// An outline piece is a line: no fill, and stroked in its object's fill colour when that object was filled.
+AIPathStyle OutlineStyle(const AIPathStyle& object) {
+    AIPathStyle s = object;
+    s.fillPaint = 0;
+    s.clip = 0;
+    s.strokePaint = object.fillPaint;
+    s.stroke.color = object.fill.color;
+    return s;
+}
+
 AIErr DoOutlineEffect(AIPathfinderData* data, AIFilterMessage*) {
-    (void)ReadOperands(data);
-    return Fail(kPathfinderFailedErr);
+    Document& doc = Doc();
+    const Operands ops = ReadOperands(data);
+    AIPathStyle underStyle, topStyle;
+    if (AIErr err = doc.GetPathStyle(ops.under, &underStyle)) return err;
+    if (AIErr err = doc.GetPathStyle(ops.top, &topStyle)) return err;
+    pathfinder::OutlineOptions options;
+    options.topFilled = topStyle.fillPaint != 0;
+    const pathfinder::OutlineResult result = pathfinder::Outline(ops.topShape, ops.underShape, options);
+    if (result.status != pathfinder::PathfinderStatus::kOk) return Fail(kPathfinderFailedErr);
+
+    const AIPathStyle styles[2] = {OutlineStyle(topStyle), OutlineStyle(underStyle)};
+    const std::map<std::string, std::string> kept[2] = {KeptWithoutId(*doc.Find(ops.top)),
+                                                        KeptWithoutId(*doc.Find(ops.under))};
+    const ArtId group = NewResultGroup(doc, ops.top);
+    for (const pathfinder::OutlinePiece& piece : result.pieces) {
+        const int from = piece.source == pathfinder::OutlineSource::kTop ? 0 : 1;
+        pathfinder::BezierShape shape;
+        shape.paths.push_back(piece.path);
+        AddPiece(doc, group, shape, styles[from], kept[from]);
+    }
+    DisposeOperands(doc, ops);
+    return kNoErr;
 }
 
 const AIPathfinderSuite kPathfinderSuite = {
