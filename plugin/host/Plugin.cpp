@@ -1,0 +1,137 @@
+// The plug-in object's fields and lifecycle: start-up, shut-down, unload and reload, the counted module lock, the
+// name and the error report.
+#include "plugin/host/Plugin.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "plugin/host/ErrorReport.h"
+#include "plugin/host/Suites.h"
+#include "plugin/sdk/SPMessageData.h"
+
+Plugin::Plugin(SPPluginRef pluginRef) : pluginRef_(pluginRef) {
+    SetName("Plugin");
+}
+
+Plugin::Plugin(Plugin&& other) noexcept
+    : pluginRef_(other.pluginRef_),
+      suiteSet_(std::move(other.suiteSet_)),
+      lockCount_(other.lockCount_),
+      accessRef_(other.accessRef_),
+      lastError_(other.lastError_),
+      repeatTimeout_(other.repeatTimeout_),
+      suppressRepeats_(other.suppressRepeats_),
+      lastErrorTime_(other.lastErrorTime_),
+      appStartedNotifier_(other.appStartedNotifier_),
+      appShutdownNotifier_(other.appShutdownNotifier_) {
+    std::memcpy(name_, other.name_, sizeof name_);
+}
+
+Plugin::~Plugin() {
+    if (!suiteSet_) return;
+    // A start-up that failed after registering notifiers: nothing should call a plug-in that no longer exists.
+    for (AINotifierHandle notifier : {appStartedNotifier_, appShutdownNotifier_}) {
+        if (notifier && sAINotifier) sAINotifier->SetNotifierActive(notifier, false);
+    }
+    suiteSet_.reset();
+}
+
+void Plugin::SetName(const char* name) {
+    std::strncpy(name_, name, sizeof name_ - 1);
+    name_[sizeof name_ - 1] = '\0';
+}
+
+void Plugin::CopyName(char* buffer, ASUInt32 maxLength) {
+    if (!buffer || maxLength == 0) return;
+    const std::size_t length = std::min<std::size_t>(std::strlen(name_), maxLength - 1);
+    std::memcpy(buffer, name_, length);
+    std::memset(buffer + length, 0, maxLength - length);
+}
+
+ASErr Plugin::AcquireSuites() {
+    if (!suiteSet_) {
+        suiteSet_.reset(new (std::nothrow) SuiteSet());
+        if (!suiteSet_) return kOutOfMemoryErr;
+    }
+    const ASErr code = suiteSet_->AcquisitionCode();
+    sSuiteAcquisitionCount = 1;
+    if (code != kNoErr) suiteSet_.reset();
+    return code;
+}
+
+ASErr Plugin::AddFrameworkNotifier(SPPluginRef self, const char* nameFormat, const char* type,
+                                   AINotifierHandle* handle) {
+    char notifierName[kPluginNameSize];
+    std::snprintf(notifierName, sizeof notifierName, nameFormat, name_);
+    return sAINotifier->AddNotifier(self, notifierName, type, handle);
+}
+
+void Plugin::TakeLock() {
+    if (++lockCount_ == 1 && sSPAccess) sSPAccess->AcquirePlugin(pluginRef_, &accessRef_);
+}
+
+ASErr Plugin::OnStartup(void* message) {
+    const SPPluginRef self = static_cast<SPMessageData*>(message)->self;
+    BindInstance(this);
+    if (ASErr code = AcquireSuites()) return code;
+    if (ASErr code = sSPPlugins->SetPluginName(self, name_)) return code;
+    if (ASErr code = AddFrameworkNotifier(self, "%s App Started Notifier", kAIApplicationStartedNotifier,
+                                          &appStartedNotifier_)) {
+        return code;
+    }
+    if (ASErr code = AddFrameworkNotifier(self, "%s Application Shutdown Notifier", kAIApplicationShutdownNotifier,
+                                          &appShutdownNotifier_)) {
+        return code;
+    }
+    if (ASErr code = CompleteStartup()) return code;
+    RefreshAfterLoad();
+    TakeLock();
+    return kNoErr;
+}
+
+ASErr Plugin::OnShutdown(void*) {
+    suiteSet_.reset();
+    BindInstance(nullptr);
+    return kNoErr;
+}
+
+ASErr Plugin::OnUnload(void*) {
+    PrepareUnload();
+    BindInstance(nullptr);
+    suiteSet_.reset();
+    return kNoErr;
+}
+
+ASErr Plugin::OnReload(void*) {
+    BindInstance(this);
+    if (ASErr code = AcquireSuites()) return code;
+    RefreshAfterLoad();
+    return kNoErr;
+}
+
+ASErr Plugin::KeepLoaded(bool lock) {
+    if (lock) {
+        TakeLock();
+    } else if (--lockCount_ == 0) {
+        if (sSPAccess) sSPAccess->ReleasePlugin(accessRef_);
+        accessRef_ = nullptr;
+    } else if (lockCount_ < 0) {
+        lockCount_ = 0;
+    }
+    return kNoErr;
+}
+
+ASErr Plugin::RetryOptionalSuites() {
+    if (suiteSet_) suiteSet_->RetryOptionalSuites();
+    return kNoErr;
+}
+
+void Plugin::OnError(ASErr code, const char*, const char*, void*) {
+    if (IsIgnoredErrorCode(code)) return;
+    const std::int64_t now = CalendarSeconds();
+    if (code == lastError_ && suppressRepeats_ && now < lastErrorTime_ + repeatTimeout_) return;
+    lastErrorTime_ = now;
+    lastError_ = code;
+    DefaultErrorReport(pluginRef_, code);
+}
