@@ -1,0 +1,136 @@
+// Loading a module, registering it, and sending it the host's messages.
+#include "headless/suites/ModuleHost.h"
+
+#include <dlfcn.h>
+
+#include "headless/suites/HostEntry.h"
+#include "plugin/sdk/AICallers.h"
+#include "plugin/sdk/AIMenu.h"
+#include "plugin/sdk/AINotifier.h"
+
+namespace headless {
+namespace {
+
+std::string LoaderError(const std::string& fallback) {
+    const char* text = dlerror();
+    return text ? text : fallback;
+}
+
+}  // namespace
+
+ModuleHost::ModuleHost(Application& app) : app_(app) {}
+
+ModuleHost::~ModuleHost() {
+    Close();
+}
+
+bool ModuleHost::Load(const std::string& path) {
+    Close();
+    path_ = path;
+    linked_ = false;
+    if (!Open()) return false;
+    Register(path);
+    return true;
+}
+
+void ModuleHost::Attach(PluginEntry entry, const std::string& filePath) {
+    Close();
+    path_ = filePath;
+    linked_ = true;
+    entry_ = entry;
+    loadError_.clear();
+    Register(filePath);
+}
+
+bool ModuleHost::IsMapped(const std::string& path) {
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (!handle) return false;
+    dlclose(handle);
+    return true;
+}
+
+bool ModuleHost::Open() {
+    dlerror();
+    library_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library_) {
+        loadError_ = "cannot load module " + path_ + ": " + LoaderError("unknown error");
+        return false;
+    }
+    entry_ = reinterpret_cast<PluginEntry>(dlsym(library_, "PluginMain"));
+    if (!entry_) {
+        loadError_ = "module " + path_ + " has no PluginMain: " + LoaderError("symbol not found");
+        Close();
+        return false;
+    }
+    loadError_.clear();
+    return true;
+}
+
+void ModuleHost::Close() {
+    if (library_) dlclose(library_);
+    library_ = nullptr;
+    entry_ = nullptr;
+}
+
+// The plug-in keeps the reference it was first given, across unloads and reloads.
+void ModuleHost::Register(const std::string& filePath) {
+    if (self_) return;
+    const PluginId id = app_.plugins.Add(PluginRecord{std::string(), filePath, 0});
+    self_ = AppHandleOf<SPPluginRef>(HandleKind::kPlugin, id);
+}
+
+AIErr ModuleHost::Send(const char* caller, const char* selector, SPMessageData& message) {
+    if (!entry_) return kNoModuleErr;
+    message.self = self_;
+    message.globals = globals_;
+    message.basic = HostBasicSuite();
+    const AIErr result = entry_(caller, selector, &message);
+    globals_ = message.globals;
+    return result;
+}
+
+AIErr ModuleHost::Send(const char* caller, const char* selector) {
+    SPMessageData message{};
+    return Send(caller, selector, message);
+}
+
+AIErr ModuleHost::Startup() {
+    return Send(kSPInterfaceCaller, kSPInterfaceStartupSelector);
+}
+
+AIErr ModuleHost::Shutdown() {
+    return Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector);
+}
+
+AIErr ModuleHost::Unload() {
+    const AIErr result = Send(kSPAccessCaller, kSPAccessUnloadSelector);
+    if (!linked_) Close();
+    return result;
+}
+
+AIErr ModuleHost::Reload() {
+    if (!linked_ && !library_ && !Open()) return kNoModuleErr;
+    return Send(kSPAccessCaller, kSPAccessReloadSelector);
+}
+
+AIErr ModuleHost::MenuGo(AIMenuItemHandle item) {
+    AIMenuMessage message{};
+    message.menuItem = item;
+    return Send(kCallerAIMenu, kSelectorAIGoMenuItem, message.d);
+}
+
+AIErr ModuleHost::DoAction(ActionDialogStatus showDialog, AIActionParamValueRef param) {
+    DoActionMessage message{};
+    message.showDialog = showDialog;
+    message.param = param;
+    return Send(kActionCaller, kDoActionSelector, message.d);
+}
+
+AIErr ModuleHost::Notify(AINotifierHandle notifier, const char* type, const char* selector) {
+    AINotifierMessage message{};
+    message.notifier = notifier;
+    message.type = type;
+    return Send(kCallerAINotify, selector, message.d);
+}
+
+}  // namespace headless
