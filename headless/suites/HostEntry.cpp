@@ -85,7 +85,7 @@ void* AllocateHostBlock(std::size_t size) {
     Application& app = App();
     void* p = std::malloc(size == 0 ? 1 : size);
     if (!p) Throw(kOutOfMemoryErr);
-    app.liveBlocks.insert(p);
+    app.liveBlocks.emplace(p, size);
     return p;
 }
 
