@@ -2,7 +2,9 @@
 // they registered and the application contexts they opened.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "headless/document/Ids.h"
@@ -15,8 +17,20 @@ struct NotifierTag;
 using PluginId = Id<PluginTag>;
 using NotifierId = Id<NotifierTag>;
 
+// Text whose characters stay put while the record holding it moves (a store growing): GetPluginName hands out a
+// pointer to them.
+class StableText {
+public:
+    StableText(std::string text = {}) : text_(std::make_shared<const std::string>(std::move(text))) {}
+    const std::string& Str() const { return *text_; }
+    const char* CStr() const { return text_->c_str(); }
+
+private:
+    std::shared_ptr<const std::string> text_;
+};
+
 struct PluginRecord {
-    std::string name;      // as SetPluginName gave it, platform-encoded bytes
+    StableText name;       // as SetPluginName gave it, platform-encoded bytes
     std::string filePath;  // the module's file
     int accessLocks = 0;   // AcquirePlugin minus ReleasePlugin
 };
