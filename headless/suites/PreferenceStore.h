@@ -10,6 +10,8 @@
 
 namespace headless {
 
+constexpr AIErr kNoSuchPreferenceErr = FourCharErr("PRF?");  // a get of a preference never put
+
 class PreferenceStore {
 public:
     void PutInteger(const std::string& section, const std::string& key, ASInt32 v) { ints_[{section, key}] = v; }

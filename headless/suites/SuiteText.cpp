@@ -1,0 +1,83 @@
+// Conversions through iconv for the platform encoding.
+#include "headless/suites/SuiteText.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+#include "headless/suites/HostEntry.h"
+
+namespace headless::suitetext {
+namespace {
+
+class Converter {
+public:
+    Converter(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) Throw(kBadParameterErr);  // an encoding iconv does not know
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    std::string Convert(std::string_view in) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial shift state
+        std::string out;
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char buffer[256];
+        while (srcLeft > 0) {
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            const std::size_t done = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.append(buffer, static_cast<std::size_t>(dst - buffer));
+            if (done == static_cast<std::size_t>(-1) && errno != E2BIG) Throw(kBadParameterErr);
+        }
+        char* dst = buffer;
+        std::size_t dstLeft = sizeof buffer;
+        iconv(cd_, nullptr, nullptr, &dst, &dstLeft);  // a stateful encoding's closing sequence
+        out.append(buffer, static_cast<std::size_t>(dst - buffer));
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead >> 5) == 0x6) return 2;
+    if ((lead >> 4) == 0xE) return 3;
+    if ((lead >> 3) == 0x1E) return 4;
+    Throw(kBadParameterErr);
+}
+
+}  // namespace
+
+std::string PlatformToUtf8(std::string_view bytes) {
+    return Converter("UTF-8", App().platformEncoding).Convert(bytes);
+}
+
+std::string Utf8ToPlatform(std::string_view utf8) {
+    return Converter(App().platformEncoding, "UTF-8").Convert(utf8);
+}
+
+std::string Utf8ToPlatformPrefix(std::string_view utf8, std::size_t room) {
+    // One character at a time, so that a double-byte character is either whole or left out.
+    Converter converter(App().platformEncoding, "UTF-8");
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
+        if (i + length > utf8.size()) Throw(kBadParameterErr);
+        const std::string piece = converter.Convert(utf8.substr(i, length));
+        if (out.size() + piece.size() > room) break;
+        out += piece;
+        i += length;
+    }
+    return out;
+}
+
+std::string RequiredBytes(const char* text) {
+    return std::string(&In(text));
+}
+
+}  // namespace headless::suitetext
