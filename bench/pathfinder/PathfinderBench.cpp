@@ -1,10 +1,15 @@
 // Crop and Outline of every shape of the synthetic benchmark documents against their region; prints shapes per
-// second and how many segments the pieces keep compared with the input.
+// second for the full Crop (overlap and top-only pieces) and for the overlap alone, and how many segments the
+// pieces keep compared with their sources.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -60,70 +65,109 @@ std::size_t Segments(const BezierShape& shape) {
     return n;
 }
 
-struct Tally {
-    std::size_t failures = 0, pieces = 0, pieceSegments = 0, cutShapes = 0, cutInputSegments = 0;
+// Pieces of the shapes that were cut (their pieces differ from the shape) against the segments of those shapes.
+struct CurveTally {
+    std::size_t shapes = 0, inputSegments = 0, pieces = 0, pieceSegments = 0;
+
+    static bool IsCut(std::size_t input, std::size_t pieceCount, std::size_t segments) {
+        return pieceCount > 0 && !(pieceCount == 1 && segments == input);
+    }
+    void Add(std::size_t input, std::size_t pieceCount, std::size_t segments) {
+        if (!IsCut(input, pieceCount, segments)) return;
+        ++shapes;
+        inputSegments += input;
+        pieces += pieceCount;
+        pieceSegments += segments;
+    }
+    double PerPiece() const { return pieces ? double(pieceSegments) / double(pieces) : 0.0; }
+    double PerInput() const { return shapes ? double(inputSegments) / double(shapes) : 0.0; }
+    double Ratio() const { return PerInput() > 0 ? PerPiece() / PerInput() : 0.0; }
 };
 
-// One pass over the document; the statistics count the pieces made from each shape, and a shape counts as cut
-// when its pieces differ from it.
+struct Tally {
+    std::size_t failures = 0;
+    CurveTally overlap;  // pieces of the lower shape, against the shape
+    CurveTally topOnly;  // the region minus a cut shape, against the region and the shape together
+};
+
 Tally RunOnce(const Document& doc, unsigned cropParts) {
     Tally t;
+    const std::size_t regionSegments = Segments(doc.region);
     for (std::size_t i = 0; i < doc.shapes.size(); ++i) {
         const BezierShape& shape = doc.shapes[i];
-        std::size_t pieces = 0, segments = 0;
+        std::size_t pieces = 0, segments = 0, topPieces = 0, topSegments = 0;
         if (doc.closed[i]) {
             const CropResult r = Crop(doc.region, shape, {{}, cropParts});
             if (r.status != PathfinderStatus::kOk) ++t.failures;
-            for (const CropPiece& p : r.pieces)
-                if (p.role == CropRole::kOverlap) ++pieces, segments += Segments(p.shape);
+            for (const CropPiece& p : r.pieces) {
+                if (p.role == CropRole::kOverlap)
+                    ++pieces, segments += Segments(p.shape);
+                else
+                    ++topPieces, topSegments += Segments(p.shape);
+            }
+            if (CurveTally::IsCut(Segments(shape), pieces, segments))
+                t.topOnly.Add(regionSegments + Segments(shape), topPieces, topSegments);
         } else {
             const OutlineResult r = Outline(doc.region, shape);
             if (r.status != PathfinderStatus::kOk) ++t.failures;
             for (const OutlinePiece& p : r.pieces)
                 if (p.source == OutlineSource::kUnder) ++pieces, segments += SegmentCount(p.path);
         }
-        const bool cut = !(pieces == 1 && segments == Segments(shape)) && pieces > 0;
-        if (cut) {
-            ++t.cutShapes;
-            t.cutInputSegments += Segments(shape);
-            t.pieces += pieces;
-            t.pieceSegments += segments;
-        }
+        t.overlap.Add(Segments(shape), pieces, segments);
     }
     return t;
 }
 
-void Measure(const std::string& name, const Document& doc, unsigned cropParts, const char* label) {
-    RunOnce(doc, cropParts);  // warm up
+void Measure(const std::string& name, const Document& doc, unsigned cropParts, const char* label, int runs) {
+    if (runs > 1) RunOnce(doc, cropParts);  // warm up
     double best = 1e300;
     Tally tally;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         tally = RunOnce(doc, cropParts);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         best = std::min(best, seconds);
     }
-    const double inputMean = tally.cutShapes ? double(tally.cutInputSegments) / double(tally.cutShapes) : 0.0;
-    const double outputMean = tally.pieces ? double(tally.pieceSegments) / double(tally.pieces) : 0.0;
-    std::printf(
-        "%-22s %-18s %9.0f shapes/s  cut shapes %zu: %.2f segments per piece vs %.2f per input shape "
-        "(ratio %.2f)  failures %zu\n",
-        name.c_str(), label, double(doc.shapes.size()) / best, tally.cutShapes, outputMean, inputMean,
-        inputMean > 0 ? outputMean / inputMean : 0.0, tally.failures);
+    std::printf("%-18s %-18s %9.0f shapes/s  %.2f segments per piece (input %.2f, ratio %.2f, %zu shapes cut)",
+                name.c_str(), label, double(doc.shapes.size()) / best, tally.overlap.PerPiece(),
+                tally.overlap.PerInput(), tally.overlap.Ratio(), tally.overlap.shapes);
+    if (tally.topOnly.pieces)
+        std::printf("  top-only %.2f per piece (region and shape %.2f, ratio %.2f)", tally.topOnly.PerPiece(),
+                    tally.topOnly.PerInput(), tally.topOnly.Ratio());
+    std::printf("  failures %zu\n", tally.failures);
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: bench_pathfinder BENCH-DATA-DIR [--only DOCUMENT] [--runs N] [--full-only]\n");
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string dir = argc > 1 ? argv[1] : std::string(TRIMORA_SOURCE_DIR) + "/../shared/bench-data";
+    if (argc < 2) return Usage();
+    const std::string dir = argv[1];
+    std::vector<std::string> names = {"synth-1k-circle", "synth-1k-star", "synth-10k-circle", "synth-10k-star"};
+    int runs = 5;
+    bool fullOnly = false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
+            names = {argv[++i]};
+        else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--full-only") == 0)
+            fullOnly = true;
+        else
+            return Usage();
+    }
     try {
-        for (const char* name : {"synth-1k-circle", "synth-1k-star", "synth-10k-circle", "synth-10k-star"}) {
+        for (const std::string& name : names) {
             const Document doc = Load(dir + "/" + name + ".svg");
-            Measure(name, doc, kCropOverlap | kCropTopOnly, "crop (both parts)");
-            Measure(name, doc, kCropOverlap, "crop (overlap)");
+            Measure(name, doc, kCropOverlap | kCropTopOnly, "crop (both parts)", runs);
+            if (!fullOnly) Measure(name, doc, kCropOverlap, "crop (overlap)", runs);
         }
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "pathfinder-bench: %s\n", e.what());
+        std::fprintf(stderr, "bench_pathfinder: %s\n", e.what());
         return 1;
     }
     return 0;
