@@ -12,7 +12,7 @@ double Extent(const Box& b) {
     return (b.maxX - b.minX) + (b.maxY - b.minY);
 }
 
-bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance, int depth) {
+bool CurvesMayTouchFrom(const Cubic& a, const Cubic& b, double tolerance, int depth) {
     const Box ba = a.ControlBounds(), bb = b.ControlBounds();
     if (!ba.Intersects(bb, tolerance)) return false;
     const double ea = Extent(ba), eb = Extent(bb);
@@ -20,10 +20,10 @@ bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance, int depth)
     Cubic left, right;
     if (ea >= eb) {
         a.Split(0.5, left, right);
-        return CurvesMayTouch(left, b, tolerance, depth + 1) || CurvesMayTouch(right, b, tolerance, depth + 1);
+        return CurvesMayTouchFrom(left, b, tolerance, depth + 1) || CurvesMayTouchFrom(right, b, tolerance, depth + 1);
     }
     b.Split(0.5, left, right);
-    return CurvesMayTouch(a, left, tolerance, depth + 1) || CurvesMayTouch(a, right, tolerance, depth + 1);
+    return CurvesMayTouchFrom(a, left, tolerance, depth + 1) || CurvesMayTouchFrom(a, right, tolerance, depth + 1);
 }
 
 struct BoxedSegment {
@@ -71,6 +71,10 @@ int Crossings(const Cubic& c, Point q, int depth) {
 
 }  // namespace
 
+bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance) {
+    return CurvesMayTouchFrom(a, b, tolerance, 0);
+}
+
 bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double tolerance) {
     const Box boxA = ControlBounds(a), boxB = ControlBounds(b);
     if (boxA.IsEmpty() || boxB.IsEmpty() || !boxA.Intersects(boxB, tolerance)) return false;
@@ -78,7 +82,7 @@ bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double toleran
     const std::vector<BoxedSegment> sb = SegmentsNear(b, boxA, tolerance, false);
     for (const BoxedSegment& x : sa)
         for (const BoxedSegment& y : sb)
-            if (x.box.Intersects(y.box, tolerance) && CurvesMayTouch(x.curve, y.curve, tolerance, 0)) return true;
+            if (x.box.Intersects(y.box, tolerance) && CurvesMayTouch(x.curve, y.curve, tolerance)) return true;
     return false;
 }
 

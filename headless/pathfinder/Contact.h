@@ -10,6 +10,8 @@ namespace pathfinder {
 // False only when no point of a's outlines comes within tolerance of b's (closed paths counted with their closing
 // segment, open ones as drawn). True when they may meet.
 bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double tolerance);
+// The same for two curves: false only when no point of a comes within tolerance of b.
+bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance);
 
 // Winding number of the shape's outlines around q, every path closed as a fill closes it.
 int WindingNumber(const BezierShape& shape, Point q);

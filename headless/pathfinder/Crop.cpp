@@ -1,11 +1,16 @@
 // Crop on Bezier shapes: quick answers where the objects do not meet, the clipper and the mapping back otherwise.
 #include "headless/pathfinder/Crop.h"
 
+#include <algorithm>
+
+#include "headless/pathfinder/Area.h"
 #include "headless/pathfinder/ClipperBridge.h"
 #include "headless/pathfinder/Contact.h"
+#include "headless/pathfinder/PathBuilder.h"
 #include "headless/pathfinder/PolylineIndex.h"
 #include "headless/pathfinder/RingMapper.h"
 #include "headless/pathfinder/ShapeForms.h"
+#include "headless/pathfinder/SimplePath.h"
 
 namespace pathfinder {
 namespace {
@@ -34,6 +39,33 @@ Placement Place(const BezierShape& top, const BezierShape& under, const Box& top
 
 void AddWhole(const BezierShape& shape, CropRole role, CropResult& result) {
     if (HasExtent(shape)) result.pieces.push_back(CropPiece{role, shape});
+}
+
+// The path as a face boundary: zero-length segments left out, as the clipper drops them, and wound
+// counter-clockwise for an outer boundary or clockwise for a hole.
+BezierPath Boundary(const BezierPath& path, bool outer) {
+    std::vector<Cubic> segments;
+    for (const Cubic& c : SegmentsOf(path))
+        if (!(c.p0 == c.p1 && c.p1 == c.p2 && c.p2 == c.p3)) segments.push_back(c);
+    if ((SignedArea(path) > 0.0) != outer) {
+        std::reverse(segments.begin(), segments.end());
+        for (Cubic& c : segments)
+            c = c.Reversed();
+    }
+    return BuildPath(segments, true);
+}
+
+// The top object minus a lower one that lies inside it without touching: when both are single simple loops, the
+// one face is the top loop with the lower loop as its hole, whatever the fill rules. False when that cannot be
+// shown and the clipper has to decide.
+bool AddTopAroundHole(const BezierShape& top, const BezierShape& under, double tolerance, CropResult& result) {
+    if (top.paths.size() != 1 || under.paths.size() != 1) return false;
+    if (!IsProvablySimple(under.paths[0], tolerance) || !IsProvablySimple(top.paths[0], tolerance)) return false;
+    BezierShape face;
+    face.paths.push_back(Boundary(top.paths[0], true));
+    face.paths.push_back(Boundary(under.paths[0], false));
+    result.pieces.push_back(CropPiece{CropRole::kTopOnly, std::move(face)});
+    return true;
 }
 
 // Turns each outer polygon of the tree and its holes into one face.
@@ -81,7 +113,7 @@ CropResult Crop(const BezierShape& topInput, const BezierShape& underInput, cons
             return result;
         case Placement::kUnderInsideTop:
             if (wantOverlap) AddWhole(under, CropRole::kOverlap, result);
-            if (!wantTopOnly) return result;
+            if (!wantTopOnly || AddTopAroundHole(top, under, tolerance, result)) return result;
             break;  // the top object with a hole needs the clipper
         case Placement::kCrossing:
             break;
