@@ -9,5 +9,5 @@ Plugin* CreatePlugin(SPPluginRef pluginRef) {
 }
 
 void FixupAfterReload(Plugin* plugin) {
-    if (plugin) Plugin::ReinstallDispatch(plugin);
+    if (plugin) Plugin::ReinstallDispatch<Plugin>(plugin);
 }

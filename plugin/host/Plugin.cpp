@@ -14,20 +14,6 @@ Plugin::Plugin(SPPluginRef pluginRef) : pluginRef_(pluginRef) {
     SetName("Plugin");
 }
 
-Plugin::Plugin(Plugin&& other) noexcept
-    : pluginRef_(other.pluginRef_),
-      suiteSet_(std::move(other.suiteSet_)),
-      lockCount_(other.lockCount_),
-      accessRef_(other.accessRef_),
-      lastError_(other.lastError_),
-      repeatTimeout_(other.repeatTimeout_),
-      suppressRepeats_(other.suppressRepeats_),
-      lastErrorTime_(other.lastErrorTime_),
-      appStartedNotifier_(other.appStartedNotifier_),
-      appShutdownNotifier_(other.appShutdownNotifier_) {
-    std::memcpy(name_, other.name_, sizeof name_);
-}
-
 Plugin::~Plugin() {
     if (!suiteSet_) return;
     // A start-up that failed after registering notifiers: nothing should call a plug-in that no longer exists.

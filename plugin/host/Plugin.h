@@ -6,10 +6,17 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 #include "plugin/host/SuiteSet.h"
 #include "plugin/sdk/AITypes.h"
+
+#if defined(__GNUC__)
+#define TRIMORA_NO_VPTR_CHECK __attribute__((no_sanitize("vptr")))
+#else
+#define TRIMORA_NO_VPTR_CHECK
+#endif
 
 constexpr std::size_t kPluginNameSize = 256;
 
@@ -92,17 +99,24 @@ public:
     // After the host unloaded and reloaded the module's code, the object's dispatch still points into the code
     // that went away. This makes the object anew in place with the dispatch of the code loaded now, keeping its
     // fields but the two notifier handles, which the reloaded code never registered. Derived must be movable.
+    // Until then nothing may read the old dispatch: not a virtual call, nor a checked downcast, so the object is
+    // taken as the framework holds it.
     template <typename Derived>
-    static void ReinstallDispatch(Derived* object) {
-        Derived kept(std::move(*object));
+    TRIMORA_NO_VPTR_CHECK static void ReinstallDispatch(Plugin* object) {
+        Derived* stale = static_cast<Derived*>(object);
+        Derived kept(std::move(*stale));
         Plugin& base = kept;
         base.appStartedNotifier_ = nullptr;
         base.appShutdownNotifier_ = nullptr;
-        new (object) Derived(std::move(kept));
+        new (stale) Derived(std::move(kept));
+    }
+    template <typename Derived>
+    requires(!std::is_same_v<Derived, Plugin>) static void ReinstallDispatch(Derived* object) {
+        ReinstallDispatch<Derived>(static_cast<Plugin*>(object));
     }
 
 protected:
-    Plugin(Plugin&& other) noexcept;
+    Plugin(Plugin&& other) noexcept = default;
 
     // Copies at most kPluginNameSize - 1 bytes and terminates.
     void SetName(const char* name);
