@@ -1,0 +1,49 @@
+// Art collections over the host's art sets.
+#include "plugin/geometry/ArtCollection.h"
+
+#include <cstddef>
+
+#include "plugin/host/Suites.h"
+
+ArtCollection::~ArtCollection() {
+    Release();
+}
+
+void ArtCollection::Release() {
+    if (set_) sAIArtSet->DisposeArtSet(&set_);
+    set_ = nullptr;
+    count_ = 0;
+}
+
+// The old set goes first, so that two fills never leave two host sets alive.
+template <typename Listing>
+void ArtCollection::Fill(Listing list) {
+    Release();
+    AIArtSet set = nullptr;
+    std::size_t count = 0;
+    if (sAIArtSet->NewArtSet(&set) == kNoErr && list(set) == kNoErr && sAIArtSet->CountArtSet(set, &count) == kNoErr) {
+        set_ = set;
+        count_ = count;
+        return;
+    }
+    if (set) sAIArtSet->DisposeArtSet(&set);
+}
+
+void ArtCollection::FillFromSelection() {
+    Fill([](AIArtSet set) { return sAIArtSet->SelectedArtSet(set); });
+}
+
+void ArtCollection::FillFromLayer(AILayerHandle layer) {
+    if (!layer) {
+        Release();
+        return;
+    }
+    Fill([layer](AIArtSet set) { return sAIArtSet->LayerArtSet(layer, set); });
+}
+
+AIArtHandle ArtCollection::At(ASInt32 index) const {
+    if (index < 0 || static_cast<ASUInt64>(index) >= count_) return nullptr;
+    AIArtHandle art = nullptr;
+    if (sAIArtSet->IndexArtSet(set_, static_cast<std::size_t>(index), &art) != kNoErr) return nullptr;
+    return art;
+}
