@@ -15,6 +15,7 @@
 #include "headless/suites/CallLog.h"
 #include "headless/suites/FaultPlan.h"
 #include "headless/suites/MenuModel.h"
+#include "headless/suites/PluginGroupNames.h"
 #include "headless/suites/PluginModel.h"
 #include "headless/suites/PreferenceStore.h"
 #include "headless/suites/SuiteRegistry.h"
@@ -80,6 +81,7 @@ public:
     SlotStore<HitData, HitTag> hits;
     SlotStore<std::u32string, UnicodeStringTag> strings;
     SlotStore<std::string, FilePathTag> filePaths;
+    PluginGroupNames pluginGroups;
 
     // Blocks the host allocated and not yet freed, with their sizes: for leak checks, reallocation, and checking
     // that a buffer handed back to the host is as large as its caller claims.

@@ -184,6 +184,8 @@ void RegisterArtSuites(SuiteRegistry& registry) {
     registry.Add(kAIGroupSuite, kAIGroupSuiteVersion, &kGroupSuite);
     RegisterLayerSuite(registry);
     RegisterPathSuites(registry);
+    RegisterArtStyleSuites(registry);
+    RegisterArtSetSuite(registry);
 }
 
 }  // namespace headless
