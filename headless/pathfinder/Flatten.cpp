@@ -50,6 +50,42 @@ void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
     flat.leaveParams.push_back(u);
 }
 
+// Flattens one path; a segment that isolated marks and that misses the focus, or any segment when only anchors
+// are wanted, becomes its chord.
+FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const FlattenOptions& options,
+                     const std::vector<bool>* isolated, bool anchorsOnly) {
+    FlatPath flat;
+    flat.object = object;
+    flat.pathIndex = static_cast<int>(p);
+    flat.closed = path.closed;
+    flat.segmentCount = SegmentCount(path);
+    const std::size_t expected = flat.segmentCount + 1;
+    flat.points.reserve(expected);
+    flat.params.reserve(expected);
+    flat.leaveParams.reserve(expected);
+    for (std::size_t s = 0; s < flat.segmentCount; ++s) {
+        const Cubic c = SegmentOf(path, s);
+        AppendVertex(flat, ToClipper(c.p0, options.scale), static_cast<double>(s));
+        const bool chord = anchorsOnly || (isolated && (*isolated)[s] &&
+                                           !c.ControlBounds().Intersects(options.focus, options.tolerance));
+        const std::size_t steps = chord ? 1 : FlatteningSteps(c, options.tolerance);
+        for (std::size_t k = 1; k < steps; ++k) {
+            const double t = static_cast<double>(k) / static_cast<double>(steps);
+            AppendVertex(flat, ToClipper(c.Evaluate(t), options.scale), static_cast<double>(s) + t);
+        }
+    }
+    const Point last = path.closed ? path.anchors.front().p : path.anchors.back().p;
+    AppendVertex(flat, ToClipper(last, options.scale), static_cast<double>(flat.segmentCount));
+    flat.closingParam = static_cast<double>(flat.segmentCount);
+    if (flat.closed && flat.points.size() > 1 && flat.points.back() == flat.points.front()) {
+        flat.closingParam = flat.params.back();  // the closing vertex repeats the first
+        flat.points.pop_back();
+        flat.params.pop_back();
+        flat.leaveParams.pop_back();
+    }
+    return flat;
+}
+
 }  // namespace
 
 std::size_t FlatteningSteps(const Cubic& c, double tolerance) {
@@ -71,37 +107,15 @@ Point FromClipper(const ClipperLib::IntPoint& p, double scale) {
 }
 
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out) {
-    const bool mayChord = !options.focus.IsEmpty();
+    const bool mayChord = !options.focus.IsEmpty() && !options.anchorsOnly;
     const std::vector<std::vector<bool>> isolated =
         mayChord ? IsolatedSegments(shape) : std::vector<std::vector<bool>>{};
     for (std::size_t p = 0; p < shape.paths.size(); ++p) {
         const BezierPath& path = shape.paths[p];
         if (path.anchors.empty()) continue;
-        FlatPath flat;
-        flat.object = object;
-        flat.pathIndex = static_cast<int>(p);
-        flat.closed = path.closed;
-        flat.segmentCount = SegmentCount(path);
-        for (std::size_t s = 0; s < flat.segmentCount; ++s) {
-            const Cubic c = SegmentOf(path, s);
-            AppendVertex(flat, ToClipper(c.p0, options.scale), static_cast<double>(s));
-            const bool chord =
-                mayChord && isolated[p][s] && !c.ControlBounds().Intersects(options.focus, options.tolerance);
-            const std::size_t steps = chord ? 1 : FlatteningSteps(c, options.tolerance);
-            for (std::size_t k = 1; k < steps; ++k) {
-                const double t = static_cast<double>(k) / static_cast<double>(steps);
-                AppendVertex(flat, ToClipper(c.Evaluate(t), options.scale), static_cast<double>(s) + t);
-            }
-        }
-        const Point last = path.closed ? path.anchors.front().p : path.anchors.back().p;
-        AppendVertex(flat, ToClipper(last, options.scale), static_cast<double>(flat.segmentCount));
-        flat.closingParam = static_cast<double>(flat.segmentCount);
-        if (flat.closed && flat.points.size() > 1 && flat.points.back() == flat.points.front()) {
-            flat.closingParam = flat.params.back();  // the closing vertex repeats the first
-            flat.points.pop_back();
-            flat.params.pop_back();
-            flat.leaveParams.pop_back();
-        }
+        FlatPath flat = FlattenPath(path, object, p, options, mayChord ? &isolated[p] : nullptr, options.anchorsOnly);
+        // Anchors that all round to one point may still be joined by curves that reach out.
+        if (options.anchorsOnly && flat.points.size() < 2) flat = FlattenPath(path, object, p, options, nullptr, false);
         if (flat.points.size() < 2) continue;
         out.push_back(std::move(flat));
     }

@@ -34,6 +34,9 @@ struct FlattenOptions {
     // Curved segments whose control box misses this box may be replaced by their chord when nothing else of the
     // object comes near them; an empty box flattens everything.
     Box focus = Box::Empty();
+    // Only the anchors as vertices, for a caller that reads no polyline; a path is still kept or dropped exactly as
+    // a full flattening would decide.
+    bool anchorsOnly = false;
 };
 
 // Number of uniform steps that keep a cubic within tolerance of its polyline.

@@ -155,8 +155,9 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
     const bool meet = OutlinesMayTouch(hides ? filledTop : top, under, tolerance);
     std::vector<FlatPath> flats;
     const Box topBox = ControlBounds(filledTop), underBox = ControlBounds(under);
-    FlattenShape(top, kTop, {tolerance, scale, meet ? underBox : Box::Empty()}, flats);
-    FlattenShape(under, kUnder, {tolerance, scale, meet ? topBox : Box::Empty()}, flats);
+    // Outlines that do not meet are emitted whole from their sources: their polylines are never read.
+    FlattenShape(top, kTop, {tolerance, scale, meet ? underBox : Box::Empty(), !meet}, flats);
+    FlattenShape(under, kUnder, {tolerance, scale, meet ? topBox : Box::Empty(), !meet}, flats);
     const PolylineIndex index(std::move(flats), {&top, &under});
     Work work{&index, scale, 10.0 * tolerance + 4.0 / scale, {}, {}};
     work.cuts.resize(index.Flats().size());

@@ -60,6 +60,8 @@ std::vector<OutlineCase> OutlineCases() {
     const BezierShape square = Shape({Rect(0, 0, 10, 10)});
     const BezierShape ring = Shape({Rect(0, 0, 10, 10), Reversed(Rect(3, 3, 7, 7))});
     const BezierShape line = Shape({Polygon({{-5, 5}, {15, 5}}, false)});
+    BezierPath loop;
+    loop.anchors = {Anchor{{30, 0}, {30, 0}, {40, 10}}, Anchor{{30.00001, 0}, {20, 10}, {30.00001, 0}}};
     return {
         {"CircleHalfUnderFill", Shape({Rect(0, -20, 20, 20)}), Shape({Circle(0, 0, 10)}), true, 2, 120, 1,
          kCirclePerimeter / 2},
@@ -81,6 +83,9 @@ std::vector<OutlineCase> OutlineCases() {
         {"ZeroLengthSegments", square, Shape({Polygon({{-5, 5}, {-5, 5}, {15, 5}, {15, 5}}, false)}), true, 2, 40, 2,
          10},
         {"OnePointPath", square, Shape({Polygon({{5, 5}})}), true, 1, 40, 0, 0},
+        // Apart from the top: whole paths, kept or dropped by their length, not by how many anchors differ.
+        {"ApartLoopFromOnePoint", square, Shape({loop}), true, 1, 40, 1, Length(SegmentsOf(loop)[0])},
+        {"ApartPointTwice", square, Shape({Polygon({{30, 30}, {30, 30}}, false)}), true, 1, 40, 0, 0},
         // Doubled back on itself: the clipper reports the crossings of one pass only where both passes coincide.
         {"TwoPointClosedPath", square, Shape({Polygon({{-5, 5}, {15, 5}})}), false, 2, 40, 3, 40},
         {"FigureEightNotCutAtItsOwnCrossing", Shape({Rect(-20, -20, 20, 20)}),
