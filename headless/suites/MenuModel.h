@@ -1,6 +1,7 @@
 // The host's menus: groups (the host's own and those plug-ins add) and the items in them.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct MenuItemTag;
 struct MenuGroupTag;
 using MenuItemId = Id<MenuItemTag>;
 using MenuGroupId = Id<MenuGroupTag>;
+
+constexpr AIErr kNoSuchMenuGroupErr = FourCharErr("GRP?");      // an item added to a group that does not exist
+constexpr AIErr kMenuGroupExistsErr = FourCharErr("GRP!");      // a new group under a name already taken
+constexpr AIErr kUnmodelledCriterionErr = FourCharErr("CRI?");  // an enable criterion this host cannot judge
 
 struct MenuItem {
     SPPluginRef plugin = nullptr;
@@ -28,9 +33,10 @@ struct MenuItem {
 };
 
 struct MenuGroup {
-    std::string name;
+    // Held apart from the store, so that the pointer GetMenuGroupName hands out survives groups added later.
+    std::shared_ptr<const std::string> name;  // as the platform encoding gave it
     ASInt32 options = 0;
-    MenuItemId parentItem;  // the item a submenu group hangs from
+    MenuItemId parentItem;  // the item a submenu group hangs from; null for the host's own groups
 };
 
 // The host's own groups that exist before any plug-in loads.

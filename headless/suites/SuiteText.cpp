@@ -1,11 +1,13 @@
-// Conversions through iconv for the platform encoding.
+// Conversions through iconv for the platform encoding, and the UTF-8 form of the host's Unicode strings.
 #include "headless/suites/SuiteText.h"
 
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "headless/suites/HostEntry.h"
+#include "headless/suites/Utf.h"
 
 namespace headless::suitetext {
 namespace {
@@ -78,6 +80,15 @@ std::string Utf8ToPlatformPrefix(std::string_view utf8, std::size_t room) {
 
 std::string RequiredBytes(const char* text) {
     return std::string(&In(text));
+}
+
+std::string UnicodeStringUtf8(AIUnicodeStringRef text) {
+    if (!text) Throw(kBadParameterErr);
+    const Application& app = App();
+    std::optional<std::string> utf8 =
+        Utf32ToUtf8(app.strings[AppIdOf<UnicodeStringTag>(HandleKind::kUnicodeString, text, app.strings)]);
+    if (!utf8) Throw(kBadParameterErr);
+    return std::move(*utf8);
 }
 
 }  // namespace headless::suitetext

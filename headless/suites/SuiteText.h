@@ -1,5 +1,5 @@
-// Texts as the menu, action and user suites take them: the platform's multi-byte encoding to and from UTF-8.
-// Bytes that do not convert are refused with kBadParameterErr, never passed on half-converted.
+// Texts as the menu, action and user suites take them: the platform's multi-byte encoding to and from UTF-8, and
+// Unicode string handles. Bytes that do not convert are refused with kBadParameterErr, never passed on half-converted.
 #pragma once
 
 #include <cstddef>
@@ -18,5 +18,8 @@ std::string Utf8ToPlatformPrefix(std::string_view utf8, std::size_t room);
 
 // A byte string the caller must give, copied; null is refused.
 std::string RequiredBytes(const char* text);
+
+// The UTF-8 form of a live Unicode string of the application; null and dead handles are refused.
+std::string UnicodeStringUtf8(AIUnicodeStringRef text);
 
 }  // namespace headless::suitetext

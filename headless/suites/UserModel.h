@@ -22,6 +22,7 @@ struct UserModel {
     std::vector<std::string> progressTexts;
     int progressCurrent = 0;
     int progressMax = 0;
+    bool progressShown = false;  // from the first text or update until CloseProgress
     int cancelQueries = 0;
     // Answers AIUserSuite::Cancel; by default the user never cancels.
     std::function<bool()> cancelAnswer;
