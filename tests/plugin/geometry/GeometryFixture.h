@@ -1,0 +1,65 @@
+// A fresh host document with the module-wide suite pointers the geometry helpers call filled from it, and the
+// module registered with the host so that it has a plug-in reference.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "headless/suites/PluginRegistry.h"
+#include "plugin/host/SuiteSet.h"
+#include "plugin/host/Suites.h"
+#include "tests/support/HostFixture.h"
+
+namespace trimora::testing {
+
+class GeometryTest : public headless::testing::HostTest {
+protected:
+    GeometryTest() {
+        for (const SuiteEntry& row : rows_) {
+            const void* table = nullptr;
+            EXPECT_EQ(headless::HostBasicSuite()->AcquireSuite(row.name, row.version, &table), kNoErr) << row.name;
+            std::memcpy(row.address, &table, sizeof table);
+        }
+        pluginRef = headless::RegisterPlugin(app, "/plugins/Trimora.aip");
+    }
+    ~GeometryTest() override {
+        for (const SuiteEntry& row : rows_) {
+            headless::HostBasicSuite()->ReleaseSuite(row.name, row.version);
+            std::memset(row.address, 0, sizeof(void*));
+        }
+    }
+
+    // Host calls made since `mark` whose names start with `prefix`.
+    std::vector<std::string_view> CallsSince(std::size_t mark, std::string_view prefix = {}) {
+        std::vector<std::string_view> out;
+        for (std::string_view call : app.calls.Since(mark)) {
+            if (call.starts_with(prefix)) out.push_back(call);
+        }
+        return out;
+    }
+    std::size_t Mark() const { return app.calls.Calls().size(); }
+
+    std::vector<headless::ArtId> Children(headless::ArtId parent) {
+        std::vector<headless::ArtId> out;
+        for (headless::ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
+            out.push_back(c);
+        return out;
+    }
+    headless::ArtId GroupOf(headless::LayerId id) { return doc.FindLayer(id)->group; }
+
+    SPPluginRef pluginRef = nullptr;
+
+private:
+    const SuiteEntry rows_[5] = {
+        SuiteRow(kAIArtSuite, kAIArtSuiteVersion, &sAIArt),
+        SuiteRow(kAIArtSetSuite, kAIArtSetSuiteVersion, &sAIArtSet),
+        SuiteRow(kAILayerSuite, kAILayerSuiteVersion, &sAILayer),
+        SuiteRow(kAIPathfinderSuite, kAIPathfinderSuiteVersion, &sAIPathfinder),
+        SuiteRow(kAIPluginSuite, kAIPluginSuiteVersion, &sAIPlugin),
+    };
+};
+
+}  // namespace trimora::testing
