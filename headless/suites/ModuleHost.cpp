@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include "headless/suites/HostEntry.h"
+#include "headless/suites/PluginRegistry.h"
 #include "plugin/sdk/AICallers.h"
 #include "plugin/sdk/AIMenu.h"
 #include "plugin/sdk/AINotifier.h"
@@ -74,9 +75,7 @@ void ModuleHost::Close() {
 
 // The plug-in keeps the reference it was first given, across unloads and reloads.
 void ModuleHost::Register(const std::string& filePath) {
-    if (self_) return;
-    const PluginId id = app_.plugins.Add(PluginRecord{std::string(), filePath, 0});
-    self_ = AppHandleOf<SPPluginRef>(HandleKind::kPlugin, id);
+    if (!self_) self_ = RegisterPlugin(app_, filePath);
 }
 
 AIErr ModuleHost::Send(const char* caller, const char* selector, SPMessageData& message) {

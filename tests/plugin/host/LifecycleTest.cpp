@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "headless/suites/PluginRegistry.h"
 #include "plugin/host/Suites.h"
 #include "plugin/sdk/AICallers.h"
 #include "tests/plugin/host/ModuleFixture.h"
@@ -29,7 +30,7 @@ TEST_F(Lifecycle, StartupAcquiresTheSuitesNamesThePluginRegistersTheNotifiersAnd
     EXPECT_EQ(app.suites.TotalHeld(), 33);
     EXPECT_EQ(sSuiteAcquisitionCount, 1);
     EXPECT_NE(sAILayer, nullptr);
-    EXPECT_EQ(HostCalls("SPPluginsSuite::SetPluginName"), 1u);
+    EXPECT_EQ(headless::PluginOf(host.Self()).name.Str(), "Recorder");
     EXPECT_EQ(NotifierName(Object()->AppStartedNotifier()), "Recorder App Started Notifier");
     EXPECT_EQ(NotifierName(Object()->AppShutdownNotifier()), "Recorder Application Shutdown Notifier");
     EXPECT_EQ(Object()->LockCount(), 1);

@@ -106,7 +106,7 @@ TEST_F(ModuleHostTest, TheModuleIsUnloadedAndReloadedAroundItsLivingObject) {
     EXPECT_EQ(host.MenuGo(nullptr), kNoErr);
     EXPECT_EQ(host.Notify(nullptr, kAIApplicationStartedNotifier), kNoErr);
     EXPECT_EQ(app.calls.Count("AIAppContextSuite::PushAppContext"), 1u);
-    EXPECT_EQ(host.Send(kCallerAIMenu, "AI Go"), kNoErr);
+    EXPECT_EQ(host.Send(kSPCacheCaller, kSPPluginPurgeSelector), kNoErr);
 
     EXPECT_EQ(host.Shutdown(), kNoErr);
     EXPECT_EQ(host.Globals(), nullptr);
