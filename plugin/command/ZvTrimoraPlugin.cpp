@@ -24,7 +24,8 @@ Plugin* CreatePlugin(SPPluginRef pluginRef) {
 
 // The menu item handles survive: the host keeps the items installed across an unload.
 void FixupAfterReload(Plugin* plugin) {
-    if (plugin) Plugin::ReinstallDispatch(static_cast<ZvTrimoraPlugin*>(plugin));
+    // The object still points at the dispatch of the code that was unloaded: no cast that reads it.
+    if (plugin) Plugin::ReinstallDispatch<ZvTrimoraPlugin>(plugin);
 }
 
 ASErr ZvTrimoraPlugin::BindInstance(Plugin* instance) {
