@@ -155,6 +155,9 @@ private:
     }
 
     void FillGroup(ArtId group, const Node& node) {
+        for (const Node& child : node.children)
+            AddNode(group, child);
+        // The clipping path goes in last, on top: it is the group's first child.
         if (node.clipped) {
             AIPathStyle style{};
             style.clip = 1;
@@ -162,8 +165,6 @@ private:
             MakePath(group, node.clip, style, SvgKeep{}, node);
             doc_.Find(group)->clipped = true;
         }
-        for (const Node& child : node.children)
-            AddNode(group, child);
     }
 
     ArtId NewArt(AIArtType type, ArtId parent, const Node& node) {

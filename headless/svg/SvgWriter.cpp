@@ -160,21 +160,32 @@ private:
         g.append_attribute("clip-path").set_value(("url(#" + id + ")").c_str());
     }
 
-    // The path data of a path or compound path, and the style of the path or of the compound's first member.
-    std::string PathData(ArtId id, AIPathStyle& style) const {
+    // The path data of a path or compound path in the user space `toLocal` leads to, and the style of the path
+    // or of the compound's first member.
+    std::string PathData(ArtId id, AIPathStyle& style, const Matrix& toLocal = {}) const {
         const Art& art = *doc_.Find(id);
         std::string d;
+        auto append = [&](const Art& path) {
+            const Subpath s = ToSubpath(path.segments, path.closed);
+            AppendPathData(d, toLocal.IsIdentity() ? s : Transformed(s, toLocal));
+        };
         if (art.type == kPathArt) {
             style = art.style;
-            AppendPathData(d, ToSubpath(art.segments, art.closed));
+            append(art);
             return d;
         }
         style = art.firstChild ? doc_.Find(art.firstChild)->style : art.style;
-        for (ArtId c = art.firstChild; c; c = doc_.Find(c)->next) {
-            const Art& member = *doc_.Find(c);
-            if (member.type == kPathArt) AppendPathData(d, ToSubpath(member.segments, member.closed));
-        }
+        for (ArtId c = art.firstChild; c; c = doc_.Find(c)->next)
+            if (doc_.Find(c)->type == kPathArt) append(*doc_.Find(c));
         return d;
+    }
+
+    // A path that kept its user space is written in it (see the reader): the inverse of its transform.
+    static Matrix KeptUserSpace(const Art& art) {
+        Matrix m, inverse;
+        const auto it = art.svg.attributes.find("transform");
+        if (it == art.svg.attributes.end() || !ParseTransform(it->second, m).empty() || !m.Invert(inverse)) return {};
+        return inverse;
     }
 
     void WriteArt(pugi::xml_node parent, ArtId id) {
@@ -216,11 +227,12 @@ private:
         return e;
     }
 
-    void SetPaint(pugi::xml_node e, const char* name, bool painted, const AIColor& color, const Art& art) {
+    void SetPaint(pugi::xml_node e, const char* name, bool painted, const AIColor& color, const Art& art,
+                  const Matrix& toLocal) {
         std::string value = "none";
         if (painted) {
             if (color.kind == kGradient) {
-                value = "url(#" + GradientId(color.c.grad) + ")";
+                value = "url(#" + GradientId(color.c.grad, toLocal) + ")";
             } else if (color.kind == kPattern) {
                 const auto it = art.svg.attributes.find(name);
                 value = it != art.svg.attributes.end() ? it->second : "none";
@@ -236,10 +248,11 @@ private:
         pugi::xml_node e = parent.append_child("path");
         SetId(e, art.svg.id);
         AIPathStyle style{};
-        e.append_attribute("d").set_value(PathData(id, style).c_str());
-        SetPaint(e, "fill", style.fillPaint, style.fill.color, art);
+        const Matrix toLocal = KeptUserSpace(art);
+        e.append_attribute("d").set_value(PathData(id, style, toLocal).c_str());
+        SetPaint(e, "fill", style.fillPaint, style.fill.color, art, toLocal);
         e.append_attribute("fill-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
-        SetPaint(e, "stroke", style.strokePaint, style.stroke.color, art);
+        SetPaint(e, "stroke", style.strokePaint, style.stroke.color, art, toLocal);
         if (style.strokePaint) {
             const AIStrokeStyle& s = style.stroke;
             SetNumber(e, "stroke-width", s.width);
@@ -300,30 +313,38 @@ private:
     }
 
     // One definition per gradient and placement; shapes with the same placement share it.
-    std::string GradientId(const AIGradientStyle& style) {
+    std::string GradientId(const AIGradientStyle& style, const Matrix& toLocal) {
         const headless::GradientId id = handles_.toId(doc_, style.gradient);
         const Gradient* gradient = doc_.FindGradient(id);
         if (!gradient) ThrowSvgError("", 0, "", "a path refers to a gradient the document does not hold");
         const bool radial = gradient->type == GradientType::kRadial;
-        const Matrix toRoot = kSvgToArtwork * FromAIMatrix(style.matrix);
+        const Matrix toRoot = toLocal * kSvgToArtwork * FromAIMatrix(style.matrix);
         const double angle = (radial ? style.hiliteAngle : style.gradientAngle) * std::numbers::pi / 180;
         const double reach = radial ? style.hiliteLength * style.gradientLength : style.gradientLength;
-        const Point origin{style.gradientOrigin.h, style.gradientOrigin.v};
-        const Point other{origin.x + reach * std::cos(angle), origin.y + reach * std::sin(angle)};
+        Point origin{style.gradientOrigin.h, style.gradientOrigin.v};
+        Point other{origin.x + reach * std::cos(angle), origin.y + reach * std::sin(angle)};
+        double radius = style.gradientLength;
+        // A similarity is written out in user space; anything else keeps the gradient's own space.
+        const bool direct = toRoot.IsSimilarity();
+        if (direct) {
+            origin = toRoot.Apply(origin);
+            other = toRoot.Apply(other);
+            radius *= toRoot.MeanScale();
+        }
         pugi::xml_node e = defs_.append_child(radial ? "radialGradient" : "linearGradient");
         e.append_attribute("id");
         e.append_attribute("gradientUnits").set_value("userSpaceOnUse");
         SetNumber(e, radial ? "cx" : "x1", origin.x);
         SetNumber(e, radial ? "cy" : "y1", origin.y);
         if (radial) {
-            SetNumber(e, "r", style.gradientLength);
+            SetNumber(e, "r", radius);
             SetNumber(e, "fx", other.x);
             SetNumber(e, "fy", other.y);
         } else {
             SetNumber(e, "x2", other.x);
             SetNumber(e, "y2", other.y);
         }
-        if (!toRoot.IsIdentity()) e.append_attribute("gradientTransform").set_value(FormatMatrix(toRoot).c_str());
+        if (!direct) e.append_attribute("gradientTransform").set_value(FormatMatrix(toRoot).c_str());
         if (!gradient->spreadMethod.empty() && gradient->spreadMethod != "pad")
             e.append_attribute("spreadMethod").set_value(gradient->spreadMethod.c_str());
         for (const GradientStop& stop : gradient->stops) {

@@ -54,6 +54,7 @@ public:
     }
 
     void Close() {
+        if (chunk_.width == 0) return;  // positions alone draw nothing
         double left = chunk_.start.x;
         if (style_.textAnchor == TextAnchor::kMiddle) left -= chunk_.width / 2;
         if (style_.textAnchor == TextAnchor::kEnd) left -= chunk_.width;
@@ -65,6 +66,7 @@ public:
 
     Box Result() {
         Close();
+        if (!box_.valid) box_.Add(chunk_.start);
         return box_;
     }
 

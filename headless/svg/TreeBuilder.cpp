@@ -283,8 +283,22 @@ private:
         PathPaint& paint = node.paint;
         paint.fill = ResolvePaint(style.fill, "fill", e, localBox, ctm);
         paint.stroke = ResolvePaint(style.stroke, "stroke", e, localBox, ctm);
-        // Stroke lengths follow the baked transform; exact for rotations and uniform scales.
-        const double scale = ctm.MeanScale();
+        // Effects drawn in the element's own user space (filters, masks, markers, and strokes under a skew or an
+        // uneven scale) would change if the transform were baked into them: such a path keeps its user space as
+        // a kept transform, while its coordinates are still on the page.
+        const auto& kept = node.kept;
+        auto keptStyleHas = [&](std::string_view name) {
+            const auto it = kept.find("style");
+            return it != kept.end() && it->second.find(name) != std::string::npos;
+        };
+        bool userSpaceEffects = false;
+        for (const char* name : {"filter", "mask", "marker-start", "marker-mid", "marker-end", "marker"})
+            userSpaceEffects = userSpaceEffects || kept.contains(name) || keptStyleHas(name);
+        const bool keepUserSpace =
+            !ctm.IsIdentity() && (userSpaceEffects || (paint.stroke.kind != PaintKind::kNone && !ctm.IsSimilarity()));
+        if (keepUserSpace) node.kept["transform"] = FormatMatrix(ctm);
+        // Otherwise stroke lengths follow the baked transform, which is exact for similarities.
+        const double scale = keepUserSpace ? 1 : ctm.MeanScale();
         paint.strokeWidth = style.strokeWidth * scale;
         paint.cap = style.cap;
         paint.join = style.join;

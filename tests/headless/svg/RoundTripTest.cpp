@@ -1,0 +1,50 @@
+// Every fixture, read and written back, renders as the original does.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "headless/svg/SvgFile.h"
+#include "tests/support/ImageCompare.h"
+#include "tests/support/Paths.h"
+
+namespace headless::svg {
+namespace {
+
+// Coordinates are written to 1e-4 and arcs become cubics within 3e-4 of their radius, so edges move by far less
+// than a pixel: only antialiased edge pixels may change, by a few levels. 24 of 255 allows that and still
+// catches any shape, colour or stacking change, which moves whole pixels by much more.
+constexpr int kTolerance = 24;
+
+class RoundTrip : public testing::TestWithParam<std::string> {};
+
+TEST_P(RoundTrip, RendersTheSame) {
+    const std::filesystem::path source = trimora::test::SourcePath("tests/data/svg/" + GetParam());
+    const std::filesystem::path work =
+        std::filesystem::temp_directory_path() / ("trimora-roundtrip-" + std::to_string(getpid()));
+    std::filesystem::create_directories(work);
+    const std::filesystem::path output = work / GetParam();
+    Document document;
+    ReadSvgFile(source.string(), document);
+    WriteSvgFile(document, output.string());
+    const trimora::test::ImageDifference diff =
+        trimora::test::CompareRenderings(source.string(), output.string(), work.string(), kTolerance);
+    ASSERT_EQ(diff.error, "");
+    ASSERT_TRUE(diff.sameSize);
+    EXPECT_EQ(diff.differingPixels, 0) << "largest channel difference " << diff.maxChannelDelta << "; output kept in "
+                                       << output;
+    if (diff.differingPixels == 0) std::filesystem::remove_all(work);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip,
+                         testing::Values("layers.svg", "shapes.svg", "compound.svg", "clip.svg", "gradients.svg",
+                                         "styles.svg", "image.svg", "text-use.svg"),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return std::filesystem::path(info.param).stem().string() == "text-use"
+                                        ? std::string("text_use")
+                                        : std::filesystem::path(info.param).stem().string();
+                         });
+
+}  // namespace
+}  // namespace headless::svg
