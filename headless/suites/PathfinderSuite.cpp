@@ -72,7 +72,17 @@ std::map<std::string, std::string> KeptWithoutId(const Art& a) {
     return kept;
 }
 
-void DisposeOperands(Document& doc, const Operands& ops) {
+// A group in front of the top object receives the pieces; then both operands go. A failure on the way takes the
+// half-made group away again, so the document is as it was.
+template <typename AddPieces>
+void ReplaceOperands(Document& doc, const Operands& ops, AddPieces&& addPieces) {
+    const ArtId group = NewResultGroup(doc, ops.top);
+    try {
+        addPieces(group);
+    } catch (...) {
+        doc.Dispose(group);
+        throw;
+    }
     if (AIErr err = doc.Dispose(ops.top)) Throw(err);
     if (AIErr err = doc.Dispose(ops.under)) Throw(err);
 }
@@ -97,14 +107,14 @@ AIErr DoCropEffect(AIPathfinderData* data, AIFilterMessage*) {
     const auto underKept = KeptWithoutId(*doc.Find(ops.under));
     const auto topKept = KeptWithoutId(*doc.Find(ops.top));
 
-    const ArtId group = NewResultGroup(doc, ops.top);
-    for (const pathfinder::CropPiece& piece : result.pieces) {
-        const bool overlap = piece.role == pathfinder::CropRole::kOverlap;
-        AIPathStyle style = overlap ? overlapStyle : topOnlyStyle;
-        style.evenodd = piece.shape.fillRule == pathfinder::FillRule::kEvenOdd;
-        AddPiece(doc, group, piece.shape, style, overlap ? underKept : topKept);
-    }
-    DisposeOperands(doc, ops);
+    ReplaceOperands(doc, ops, [&](ArtId group) {
+        for (const pathfinder::CropPiece& piece : result.pieces) {
+            const bool overlap = piece.role == pathfinder::CropRole::kOverlap;
+            AIPathStyle style = overlap ? overlapStyle : topOnlyStyle;
+            style.evenodd = piece.shape.fillRule == pathfinder::FillRule::kEvenOdd;
+            AddPiece(doc, group, piece.shape, style, overlap ? underKept : topKept);
+        }
+    });
     return kNoErr;
 }
 
@@ -132,14 +142,14 @@ AIErr DoOutlineEffect(AIPathfinderData* data, AIFilterMessage*) {
     const AIPathStyle styles[2] = {OutlineStyle(topStyle), OutlineStyle(underStyle)};
     const std::map<std::string, std::string> kept[2] = {KeptWithoutId(*doc.Find(ops.top)),
                                                         KeptWithoutId(*doc.Find(ops.under))};
-    const ArtId group = NewResultGroup(doc, ops.top);
-    for (const pathfinder::OutlinePiece& piece : result.pieces) {
-        const int from = piece.source == pathfinder::OutlineSource::kTop ? 0 : 1;
-        pathfinder::BezierShape shape;
-        shape.paths.push_back(piece.path);
-        AddPiece(doc, group, shape, styles[from], kept[from]);
-    }
-    DisposeOperands(doc, ops);
+    ReplaceOperands(doc, ops, [&](ArtId group) {
+        for (const pathfinder::OutlinePiece& piece : result.pieces) {
+            const int from = piece.source == pathfinder::OutlineSource::kTop ? 0 : 1;
+            pathfinder::BezierShape shape;
+            shape.paths.push_back(piece.path);
+            AddPiece(doc, group, shape, styles[from], kept[from]);
+        }
+    });
     return kNoErr;
 }
 
