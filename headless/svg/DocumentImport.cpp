@@ -5,6 +5,7 @@
 #include <numbers>
 #include <unordered_set>
 
+#include "headless/svg/NumberFormat.h"
 #include "headless/svg/SvgError.h"
 
 namespace headless::svg {
@@ -241,8 +242,10 @@ private:
         } else {
             // Longer patterns than the host holds are carried as written.
             std::string dashes;
-            for (double d : p.dashes)
-                dashes += (dashes.empty() ? "" : " ") + std::to_string(d);
+            for (double d : p.dashes) {
+                if (!dashes.empty()) dashes += ' ';
+                AppendNumber(dashes, d);
+            }
             kept["stroke-dasharray"] = dashes;
         }
         style.evenodd = p.evenOdd;

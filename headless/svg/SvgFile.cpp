@@ -50,7 +50,10 @@ void WriteSvgFile(const Document& document, const std::string& path, const Gradi
     const std::string text = DocumentToSvg(document, gradients);
     const std::filesystem::path target(path);
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temporary = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (directory / name).string();
     const int fd = mkstemp(temporary.data());
     if (fd < 0) ThrowSvgError(path, 0, "", std::string("cannot create a temporary file: ") + std::strerror(errno));
     size_t written = 0;
