@@ -7,13 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "bench/pathfinder/SvgPathData.h"
+#include "bench/pathfinder/BenchDocument.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Cubic.h"
 #include "headless/pathfinder/Outline.h"
@@ -22,41 +19,7 @@ namespace {
 
 using namespace pathfinder;
 
-struct Document {
-    BezierShape region;
-    std::vector<BezierShape> shapes;
-    std::vector<bool> closed;
-};
-
-std::string Attribute(const std::string& element, const std::string& name) {
-    const std::string key = " " + name + "=\"";
-    const std::size_t at = element.find(key);
-    if (at == std::string::npos) return {};
-    const std::size_t from = at + key.size();
-    return element.substr(from, element.find('"', from) - from);
-}
-
-Document Load(const std::string& file) {
-    std::ifstream in(file);
-    if (!in) throw std::runtime_error("cannot read " + file);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string svg = text.str();
-    Document doc;
-    for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) {
-        const std::string element = svg.substr(at, svg.find('>', at) - at);
-        const std::string d = Attribute(element, "d");
-        const FillRule rule = Attribute(element, "fill-rule") == "evenodd" ? FillRule::kEvenOdd : FillRule::kNonZero;
-        BezierShape shape = bench::ParsePathData(d, rule);
-        if (Attribute(element, "id") == "region") {
-            doc.region = std::move(shape);
-            continue;
-        }
-        doc.closed.push_back(d.find_first_of("Zz") != std::string::npos);
-        doc.shapes.push_back(std::move(shape));
-    }
-    return doc;
-}
+using Document = bench::BenchDocument;
 
 std::size_t Segments(const BezierShape& shape) {
     std::size_t n = 0;
@@ -162,7 +125,7 @@ int main(int argc, char** argv) {
     }
     try {
         for (const std::string& name : names) {
-            const Document doc = Load(dir + "/" + name + ".svg");
+            const Document doc = bench::LoadBenchDocument(dir + "/" + name + ".svg");
             Measure(name, doc, kCropOverlap | kCropTopOnly, "crop (both parts)", runs);
             if (!fullOnly) Measure(name, doc, kCropOverlap, "crop (overlap)", runs);
         }

@@ -1,0 +1,21 @@
+// The synthetic benchmark documents: the region and every other path of an SVG file, read by a plain scan.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "headless/pathfinder/BezierShape.h"
+
+namespace pathfinder::bench {
+
+struct BenchDocument {
+    BezierShape region;
+    std::vector<BezierShape> shapes;
+    std::vector<std::string> ids;
+    std::vector<bool> closed;
+};
+
+// Throws std::runtime_error when the file cannot be read or a path's data cannot be parsed.
+BenchDocument LoadBenchDocument(const std::string& file);
+
+}  // namespace pathfinder::bench
