@@ -96,6 +96,10 @@ public:
     ArtStyleId InternArtStyle(const ArtStyle& style);
     const ArtStyle* FindArtStyle(ArtStyleId id) const { return artStyles_.Find(id); }
     GradientId AddGradient(Gradient g) { return gradients_.Add(std::move(g)); }
+    // How path styles name a gradient of this document: the id packed into the handle, checked on the way back
+    // (null for a handle that names no live gradient).
+    AIGradientHandle GradientHandle(GradientId id) const;
+    GradientId GradientOf(AIGradientHandle handle) const;
     Gradient* FindGradient(GradientId id) { return gradients_.Find(id); }
     const Gradient* FindGradient(GradientId id) const { return gradients_.Find(id); }
 

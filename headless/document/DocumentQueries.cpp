@@ -232,6 +232,18 @@ AIErr Document::SetPathStyle(ArtId id, const AIPathStyle& style) {
     return kNoErr;
 }
 
+AIGradientHandle Document::GradientHandle(GradientId id) const {
+    // The slot in the low half, the generation (never 0) in the high half: a live gradient's handle is never null.
+    const std::uint64_t bits = (std::uint64_t{id.generation} << 32) | id.slot;
+    return reinterpret_cast<AIGradientHandle>(static_cast<std::uintptr_t>(bits));
+}
+
+GradientId Document::GradientOf(AIGradientHandle handle) const {
+    const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
+    const GradientId id = gradients_.IdAt(static_cast<std::uint32_t>(bits));
+    return id && id.generation == static_cast<std::uint32_t>(bits >> 32) ? id : GradientId{};
+}
+
 ArtStyleId Document::InternArtStyle(const ArtStyle& style) {
     std::string key = StyleKey(style);
     if (auto it = artStyleIndex_.find(key); it != artStyleIndex_.end()) return it->second;

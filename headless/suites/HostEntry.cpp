@@ -63,15 +63,6 @@ AILayerHandle HandleOf(LayerId id) {
     return ToHandle<AILayerHandle>(HandleKind::kLayer, Serial(), id);
 }
 
-GradientId GradientIdOf(AIGradientHandle h) {
-    Document& doc = Doc();
-    return DocIdOf<GradientTag>(HandleKind::kGradient, h, [&doc](std::uint32_t s) { return doc.GradientAt(s); });
-}
-
-AIGradientHandle HandleOf(GradientId id) {
-    return ToHandle<AIGradientHandle>(HandleKind::kGradient, Serial(), id);
-}
-
 ArtStyleId ArtStyleIdOf(AIArtStyleHandle h) {
     Document& doc = Doc();
     return DocIdOf<ArtStyleTag>(HandleKind::kArtStyle, h, [&doc](std::uint32_t s) { return doc.ArtStyleAt(s); });

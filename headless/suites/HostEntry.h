@@ -101,8 +101,6 @@ AIArtHandle HandleOf(ArtId id);
 LayerId LayerIdOf(AILayerHandle h);
 Layer& LayerOf(AILayerHandle h);
 AILayerHandle HandleOf(LayerId id);
-GradientId GradientIdOf(AIGradientHandle h);
-AIGradientHandle HandleOf(GradientId id);
 ArtStyleId ArtStyleIdOf(AIArtStyleHandle h);
 AIArtStyleHandle HandleOf(ArtStyleId id);
 

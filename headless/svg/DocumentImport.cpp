@@ -214,7 +214,7 @@ private:
                     color.kind = kGradient;
                     color.c.grad = Placement(paint.gradient,
                                              tree_.gradients[static_cast<size_t>(paint.gradient.definition)].radial,
-                                             options_.gradients.toHandle(g));
+                                             doc_.GradientHandle(g));
                     return true;
                 }
                 case PaintKind::kOther:

@@ -17,21 +17,6 @@
 
 namespace headless::svg {
 
-GradientHandles DocumentGradientHandles() {
-    // The slot in the low half, the generation (never 0) in the high half: never null, checked on the way back.
-    return {
-        [](GradientId id) {
-            const std::uint64_t bits = (std::uint64_t{id.generation} << 32) | id.slot;
-            return reinterpret_cast<AIGradientHandle>(static_cast<std::uintptr_t>(bits));
-        },
-        [](const Document& doc, AIGradientHandle h) {
-            const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(h));
-            const GradientId id = doc.GradientAt(static_cast<std::uint32_t>(bits));
-            return id.generation == static_cast<std::uint32_t>(bits >> 32) ? id : GradientId{};
-        },
-    };
-}
-
 void ReadSvgFile(const std::string& path, Document& document, const ReadOptions& options) {
     const XmlSource source(path);
     ImportSvgTree(BuildSvgTree(source), document, options, path);
@@ -42,12 +27,12 @@ void ReadSvgText(const std::string& name, std::string text, Document& document, 
     ImportSvgTree(BuildSvgTree(source), document, options, name);
 }
 
-std::string WriteSvgText(const Document& document, const GradientHandles& gradients) {
-    return DocumentToSvg(document, gradients);
+std::string WriteSvgText(const Document& document) {
+    return DocumentToSvg(document);
 }
 
-void WriteSvgFile(const Document& document, const std::string& path, const GradientHandles& gradients) {
-    const std::string text = DocumentToSvg(document, gradients);
+void WriteSvgFile(const Document& document, const std::string& path) {
+    const std::string text = DocumentToSvg(document);
     const std::filesystem::path target(path);
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
     std::string name = ".";

@@ -66,7 +66,7 @@ Subpath ToSubpath(const std::vector<AIPathSegment>& segments, bool closed) {
 
 class Writer {
 public:
-    Writer(const Document& doc, const GradientHandles& gradients) : doc_(doc), handles_(gradients) {}
+    explicit Writer(const Document& doc) : doc_(doc) {}
 
     std::string Run() {
         pugi::xml_node svg = out_.append_child("svg");
@@ -314,7 +314,7 @@ private:
 
     // One definition per gradient and placement; shapes with the same placement share it.
     std::string GradientId(const AIGradientStyle& style, const Matrix& toLocal) {
-        const headless::GradientId id = handles_.toId(doc_, style.gradient);
+        const headless::GradientId id = doc_.GradientOf(style.gradient);
         const Gradient* gradient = doc_.FindGradient(id);
         if (!gradient) ThrowSvgError("", 0, "", "a path refers to a gradient the document does not hold");
         const bool radial = gradient->type == GradientType::kRadial;
@@ -391,7 +391,6 @@ private:
     }
 
     const Document& doc_;
-    const GradientHandles& handles_;
     pugi::xml_document out_;
     pugi::xml_document store_;
     pugi::xml_node defs_;
@@ -403,8 +402,8 @@ private:
 
 }  // namespace
 
-std::string DocumentToSvg(const Document& document, const GradientHandles& gradients) {
-    return Writer(document, gradients).Run();
+std::string DocumentToSvg(const Document& document) {
+    return Writer(document).Run();
 }
 
 }  // namespace headless::svg

@@ -8,6 +8,6 @@
 
 namespace headless::svg {
 
-std::string DocumentToSvg(const Document& document, const GradientHandles& gradients);
+std::string DocumentToSvg(const Document& document);
 
 }  // namespace headless::svg

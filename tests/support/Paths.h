@@ -1,18 +1,18 @@
-// Where tests find the project's files: the source tree named by the test runner's environment.
+// Where tests find the project's files: the source tree the build was configured from.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
+
+#ifndef TRIMORA_SOURCE_DIR
+#error "tests are built with trimora_test, which defines TRIMORA_SOURCE_DIR"
+#endif
 
 namespace trimora::test {
 
-// A path inside the source tree (TRIMORA_SOURCE_DIR, set by trimora_test).
+// A path inside the source tree.
 inline std::string SourcePath(const std::string& relative) {
-    const char* root = std::getenv("TRIMORA_SOURCE_DIR");
-    if (!root) throw std::runtime_error("TRIMORA_SOURCE_DIR is not set");
-    return (std::filesystem::path(root) / relative).string();
+    return (std::filesystem::path(TRIMORA_SOURCE_DIR) / relative).string();
 }
 
 }  // namespace trimora::test

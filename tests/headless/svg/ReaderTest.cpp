@@ -214,7 +214,7 @@ TEST(Reader, GradientsKeepTheirPlacementOnThePage) {
     EXPECT_DOUBLE_EQ(g.gradientLength, 40);
     EXPECT_DOUBLE_EQ(g.gradientAngle, 0);
     EXPECT_EQ(g.matrix.a, 1);
-    const Gradient* stored = doc.FindGradient(DocumentGradientHandles().toId(doc, g.gradient));
+    const Gradient* stored = doc.FindGradient(doc.GradientOf(g.gradient));
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->stops.size(), 2u);
     // In bounding-box units on a 40 x 20 box the gradient is not a similarity of the page: it keeps its own
