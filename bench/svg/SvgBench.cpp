@@ -1,5 +1,5 @@
 // Reads and writes the shared synthetic documents and prints the time of each step and the peak memory.
-// Usage: svg_bench [files...]; without arguments it uses the 1k and 10k circle documents.
+// Usage: bench_svg [folder or files...]; by default the 1k and 10k circle documents of the shared folder.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -20,9 +20,11 @@ double Seconds(std::chrono::steady_clock::time_point from) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The benchmark documents' folder, or files to read; by default the shared folder beside the repository.
     std::vector<std::string> files(argv + 1, argv + argc);
-    if (files.empty()) {
-        const std::string data = TRIMORA_BENCH_DATA;
+    if (files.empty()) files = {TRIMORA_BENCH_DATA};
+    if (files.size() == 1 && std::filesystem::is_directory(files[0])) {
+        const std::string data = files[0];
         files = {data + "/synth-1k-circle.svg", data + "/synth-10k-circle.svg"};
     }
     const std::filesystem::path output = std::filesystem::temp_directory_path() / "trimora-svg-bench.svg";

@@ -142,16 +142,16 @@ protected:
 TEST_F(FilePaths, FromThePluginsFileSpecificationToItsFullPath) {
     const std::string file = "/opt/トリモラ/plug-ins/libtrimora.so";
     const SPPluginRef self = RegisterPlugin(app, file);
-    SPPlatformFileSpecification spec;
-    std::memset(&spec, 0xFF, sizeof spec);
-    ASSERT_EQ(plugins->GetPluginFileSpecification(self, &spec), kNoErr);
+    SPPlatformFileSpecification fileRecord;
+    std::memset(&fileRecord, 0xFF, sizeof fileRecord);
+    ASSERT_EQ(plugins->GetPluginFileSpecification(self, &fileRecord), kNoErr);
     // The record carries the path in the platform encoding, NUL-terminated, the rest zero.
     const std::string platform = "/opt/\x83g\x83\x8A\x83\x82\x83\x89/plug-ins/libtrimora.so";
-    EXPECT_EQ(std::string(spec.path), platform);
-    EXPECT_EQ(spec.path[sizeof spec.path - 1], '\0');
+    EXPECT_EQ(std::string(fileRecord.path), platform);
+    EXPECT_EQ(fileRecord.path[sizeof fileRecord.path - 1], '\0');
 
     AIFilePathRef path = nullptr;
-    ASSERT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&spec, &path), kNoErr);
+    ASSERT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&fileRecord, &path), kNoErr);
     AIUnicodeStringRef full = nullptr;
     ASSERT_EQ(paths->GetFullPath(path, false, &full), kNoErr);
     EXPECT_EQ(As(full, kUtf8), file);
@@ -165,11 +165,11 @@ TEST_F(FilePaths, FromThePluginsFileSpecificationToItsFullPath) {
 }
 
 TEST_F(FilePaths, RecordsThatCannotCarryThePathAreRefused) {
-    SPPlatformFileSpecification spec{};
+    SPPlatformFileSpecification fileRecord{};
     AIFilePathRef path = nullptr;
-    EXPECT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&spec, &path), kBadParameterErr);  // empty
-    std::memset(spec.path, 'a', sizeof spec.path);
-    EXPECT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&spec, &path), kBadParameterErr);  // no NUL
+    EXPECT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&fileRecord, &path), kBadParameterErr);  // empty
+    std::memset(fileRecord.path, 'a', sizeof fileRecord.path);
+    EXPECT_EQ(paths->NewFilePathFromSPPlatformFileSpec(&fileRecord, &path), kBadParameterErr);  // no NUL
     EXPECT_EQ(path, nullptr);
 
     SPPlatformFileSpecification out{};
