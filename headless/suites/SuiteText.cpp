@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "headless/suites/HostEntry.h"
+#include "headless/suites/UnicodeStrings.h"
 #include "headless/suites/Utf.h"
 
 namespace headless::suitetext {
@@ -83,10 +84,7 @@ std::string RequiredBytes(const char* text) {
 }
 
 std::string UnicodeStringUtf8(AIUnicodeStringRef text) {
-    if (!text) Throw(kBadParameterErr);
-    const Application& app = App();
-    std::optional<std::string> utf8 =
-        Utf32ToUtf8(app.strings[AppIdOf<UnicodeStringTag>(HandleKind::kUnicodeString, text, app.strings)]);
+    std::optional<std::string> utf8 = Utf32ToUtf8(StringOf(text));
     if (!utf8) Throw(kBadParameterErr);
     return std::move(*utf8);
 }
