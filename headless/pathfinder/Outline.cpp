@@ -57,8 +57,11 @@ void AddCrossing(Work& work, int flat, PathParam u, int otherObject) {
     if (!f.closed && IsPathEnd(f, u)) return;
     const BezierPath& path = work.index->SourceOf(flat);
     const Point approx = PointAt(path, u);
+    // The other outline is looked for where the clipper cut the polylines: the curve itself may lie up to the
+    // flattening tolerance away, too far to tell a crossing edge from a merely nearby one.
+    const ClipperLib::IntPoint cut = work.index->PointAtParam(flat, u);
     std::vector<EdgeHit> hits;
-    work.index->HitsNear(ToClipper(approx, work.scale), 4.0, otherObject, false, hits);
+    work.index->HitsNear(cut, 4.0, otherObject, false, hits);
     if (hits.empty()) {
         // Where a closed path's polyline was opened is no cut; any other end lies on the top object's fill
         // boundary (the straight closing of an open top path, which draws nothing) and cuts only this path.

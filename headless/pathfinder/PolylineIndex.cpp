@@ -64,6 +64,22 @@ EdgeHit PolylineIndex::OnEdge(int flat, std::size_t k, const ClipperLib::IntPoin
     return hit;
 }
 
+ClipperLib::IntPoint PolylineIndex::PointAtParam(int flat, PathParam u) const {
+    const FlatPath& f = Flat(flat);
+    const std::size_t edges = EdgeCount(f);
+    if (edges == 0) return f.points.front();
+    // The last edge that leaves at or before u.
+    const auto after = std::upper_bound(f.leaveParams.begin(), f.leaveParams.begin() + static_cast<long>(edges), u);
+    const std::size_t k =
+        after == f.leaveParams.begin() ? 0 : static_cast<std::size_t>(after - f.leaveParams.begin()) - 1;
+    const PathParam u0 = EdgeStartParam(f, k), u1 = EdgeEndParam(f, k);
+    const double s = u1 > u0 ? std::clamp((u - u0) / (u1 - u0), 0.0, 1.0) : 0.0;
+    const ClipperLib::IntPoint& a = f.points[k];
+    const ClipperLib::IntPoint& b = f.points[(k + 1) % f.points.size()];
+    return {a.X + static_cast<ClipperLib::cInt>(std::llround(s * static_cast<double>(b.X - a.X))),
+            a.Y + static_cast<ClipperLib::cInt>(std::llround(s * static_cast<double>(b.Y - a.Y)))};
+}
+
 void PolylineIndex::HitsNear(const ClipperLib::IntPoint& p, double maxDistance, int object, bool closedOnly,
                              std::vector<EdgeHit>& out) const {
     out.clear();

@@ -41,6 +41,8 @@ public:
     // Parameters at the two ends of edge k; the edge closing a closed path ends at its closingParam.
     static PathParam EdgeStartParam(const FlatPath& flat, std::size_t k) { return flat.leaveParams[k]; }
     static PathParam EdgeEndParam(const FlatPath& flat, std::size_t k);
+    // The point of the polyline at parameter u (the inverse of OnEdge), rounded to clipper units.
+    ClipperLib::IntPoint PointAtParam(int flat, PathParam u) const;
     // Where p projects onto edge k, and how far it lies from it.
     EdgeHit OnEdge(int flat, std::size_t k, const ClipperLib::IntPoint& p) const;
     // For every flat of object (closed ones only when asked) that passes within maxDistance of p, its nearest edge.

@@ -9,6 +9,8 @@ namespace pathfinder {
 namespace {
 
 constexpr int kNewtonSteps = 12;
+// Two curve points closer than this, relative to the size of their coordinates, are one point.
+constexpr double kResidual = 1e-13;
 
 double Distance(Point a, Point b) {
     return std::hypot(a.x - b.x, a.y - b.y);
@@ -40,8 +42,9 @@ Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, Pa
     PathParam sa = ua, sb = ub;
     bool converged = false;
     for (int i = 0; i < kNewtonSteps; ++i) {
-        const Point f = PointAt(a, sa) - PointAt(b, sb);
-        if (std::abs(f.x) + std::abs(f.y) < 1e-13) {
+        const Point pa = PointAt(a, sa), f = pa - PointAt(b, sb);
+        // Rounding keeps the gap a few units in the last place of the coordinates, however many steps are taken.
+        if (std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y))) {
             converged = true;
             break;
         }

@@ -15,6 +15,8 @@ namespace {
 constexpr double kContinuity = 1e-7;
 // An edge that follows nothing is bridged by a straight line only when it is this short (clipper units).
 constexpr double kBridgeableEdge = 4.0;
+// Parameters of a crossing met again from another ring agree this closely with the first refinement's.
+constexpr double kSameCrossing = 1e-3;
 
 bool IsStraight(const Cubic& c) {
     return c.p1 == c.p0 && c.p2 == c.p3;
@@ -111,6 +113,31 @@ bool RingMapper::Continues(const Stretch& run, const EdgeMatch& next) const {
     return std::abs(ParamDelta(run.flat, next.from - (run.from + run.length))) <= kContinuity;
 }
 
+Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub) {
+    const double scale = tolerances_.clipperScale;
+    const double reach = 10.0 * tolerances_.flatten + 4.0 / scale;
+    const Point near = FromClipper(at, scale);
+    // A path that meets itself has no order to tell its two parameters apart.
+    if (a == b) return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+    const bool aLow = a < b;
+    const auto [it, inserted] = crossings_.try_emplace(CrossingKey{at.X, at.Y, aLow ? a : b, aLow ? b : a});
+    Crossing& c = it->second;
+    if (!inserted) {
+        const PathParam ca = aLow ? c.uLow : c.uHigh, cb = aLow ? c.uHigh : c.uLow;
+        // The same vertex met again on another stretch of either path is a different crossing.
+        if (std::abs(ParamDelta(a, ca - ua)) <= kSameCrossing && std::abs(ParamDelta(b, cb - ub)) <= kSameCrossing) {
+            ua = ca;
+            ub = cb;
+            return c.point;
+        }
+        return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+    }
+    c.point = RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+    c.uLow = aLow ? ua : ub;
+    c.uHigh = aLow ? ub : ua;
+    return c.point;
+}
+
 bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     out = BezierPath{};
     const std::size_t m = ring.size();
@@ -165,7 +192,6 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     // Refine each junction where one stretch hands over to the next.
     const std::size_t r = runs.size();
     std::vector<Point> junction(r);  // junction[k]: where run k starts
-    const double reach = 10.0 * tolerances_.flatten + 4.0 / scale;
     for (std::size_t k = 0; k < r; ++k) {
         Stretch& prev = runs[(k + r - 1) % r];
         Stretch& next = runs[k];
@@ -176,7 +202,7 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         }
         PathParam ua = prev.from + prev.length, ub = next.from;
         const PathParam oldA = ua, oldB = ub;
-        junction[k] = RefineCrossing(index_.SourceOf(prev.flat), ua, index_.SourceOf(next.flat), ub, near, reach);
+        junction[k] = SharedCrossing(ring[startVertex[k]], prev.flat, ua, next.flat, ub);
         prev.length += ParamDelta(prev.flat, ua - oldA);
         const double shift = ParamDelta(next.flat, ub - oldB);
         next.from += shift;

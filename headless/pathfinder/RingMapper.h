@@ -2,6 +2,8 @@
 // one source path becomes the exact sub-curves of that path, joined at crossings refined on the curves.
 #pragma once
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "headless/pathfinder/PolylineIndex.h"
@@ -39,7 +41,18 @@ private:
     bool Continues(const Stretch& run, const EdgeMatch& next) const;
     double ParamDelta(int flat, double delta) const;
 
+    // The crossing where the polygon leaves flat a for flat b at vertex at, refined once and shared by every ring
+    // that passes there, so that faces on either side of it meet exactly.
+    Point SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub);
+
+    struct Crossing {
+        Point point;
+        PathParam uLow, uHigh;  // on the lower and the higher numbered flat
+    };
+    using CrossingKey = std::tuple<ClipperLib::cInt, ClipperLib::cInt, int, int>;
+
     const PolylineIndex& index_;
+    std::map<CrossingKey, Crossing> crossings_;
     Tolerances tolerances_;
     double onEdgeDistance_;  // clipper units: rounding of crossings puts them within 0.71 of both edges
     std::vector<VertexRef> refsP_, refsQ_;
