@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "plugin/host/ErrorReport.h"
 #include "plugin/host/Suites.h"
@@ -46,11 +47,11 @@ ASErr Plugin::AcquireSuites() {
     return code;
 }
 
-ASErr Plugin::AddFrameworkNotifier(SPPluginRef self, const char* nameFormat, const char* type,
-                                   AINotifierHandle* handle) {
-    char notifierName[kPluginNameSize];
-    std::snprintf(notifierName, sizeof notifierName, nameFormat, name_);
-    return sAINotifier->AddNotifier(self, notifierName, type, handle);
+// The name is the plug-in's name and the suffix, cut to the 256-byte buffer the host's names live in.
+ASErr Plugin::AddFrameworkNotifier(SPPluginRef self, const char* suffix, const char* type, AINotifierHandle* handle) {
+    std::string notifierName = std::string(name_) + suffix;
+    if (notifierName.size() >= kPluginNameSize) notifierName.resize(kPluginNameSize - 1);
+    return sAINotifier->AddNotifier(self, notifierName.c_str(), type, handle);
 }
 
 void Plugin::TakeLock() {
@@ -62,11 +63,11 @@ ASErr Plugin::OnStartup(void* message) {
     BindInstance(this);
     if (ASErr code = AcquireSuites()) return code;
     if (ASErr code = sSPPlugins->SetPluginName(self, name_)) return code;
-    if (ASErr code = AddFrameworkNotifier(self, "%s App Started Notifier", kAIApplicationStartedNotifier,
-                                          &appStartedNotifier_)) {
+    if (ASErr code =
+            AddFrameworkNotifier(self, " App Started Notifier", kAIApplicationStartedNotifier, &appStartedNotifier_)) {
         return code;
     }
-    if (ASErr code = AddFrameworkNotifier(self, "%s Application Shutdown Notifier", kAIApplicationShutdownNotifier,
+    if (ASErr code = AddFrameworkNotifier(self, " Application Shutdown Notifier", kAIApplicationShutdownNotifier,
                                           &appShutdownNotifier_)) {
         return code;
     }

@@ -125,7 +125,7 @@ protected:
 
 private:
     ASErr AcquireSuites();
-    ASErr AddFrameworkNotifier(SPPluginRef self, const char* nameFormat, const char* type, AINotifierHandle* handle);
+    ASErr AddFrameworkNotifier(SPPluginRef self, const char* suffix, const char* type, AINotifierHandle* handle);
     void TakeLock();
     ASErr RouteNotifier(const char* selector, void* message);
 
