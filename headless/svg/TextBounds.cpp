@@ -28,14 +28,21 @@ class Estimator {
 public:
     Estimator(const ComputedStyle& style, const LengthContext& context) : style_(style), context_(context) {}
 
-    void Walk(pugi::xml_node node) {
-        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-            if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-                chunk_.width += CountCharacters(child.value()) * kAdvance * style_.fontSize;
-            } else if (child.type() == pugi::node_element) {
-                StartAt(child);
-                Walk(child);
+    // Every node below `text` in document order, without recursion: a hostile file nests spans without end.
+    void Walk(pugi::xml_node text) {
+        pugi::xml_node n = text.first_child();
+        while (n) {
+            if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+                chunk_.width += CountCharacters(n.value()) * kAdvance * style_.fontSize;
+            else if (n.type() == pugi::node_element)
+                StartAt(n);
+            if (n.type() == pugi::node_element && n.first_child()) {
+                n = n.first_child();
+                continue;
             }
+            while (n != text && !n.next_sibling())
+                n = n.parent();
+            n = n == text ? pugi::xml_node() : n.next_sibling();
         }
     }
 

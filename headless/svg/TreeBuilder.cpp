@@ -22,8 +22,6 @@ namespace headless::svg {
 
 namespace {
 
-// Nesting deeper than this (groups, or use chains) is refused rather than recursed into.
-constexpr int kMaxDepth = 200;
 // Page sizes beyond this many user units are refused as nonsense.
 constexpr double kMaxPageSize = 1e7;
 constexpr int kMaxUseExpansions = 100000;
@@ -199,7 +197,7 @@ private:
 
     std::optional<Node> BuildElement(pugi::xml_node e, const ComputedStyle& parentStyle, const Matrix& parentCtm,
                                      int depth) {
-        if (depth > kMaxDepth) source_.Fail(e, "elements nested too deeply");
+        if (depth > kMaxNestingDepth) source_.Fail(e, "elements nested too deeply");
         const std::string_view name = e.name();
         if (IsDefinition(name)) {
             KeepDefinition(e);

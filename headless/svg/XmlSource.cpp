@@ -39,6 +39,24 @@ void XmlSource::Parse() {
     if (!root) ThrowSvgError(path_, 0, "", "no root element");
     if (std::string_view(root.name()) != "svg")
         ThrowSvgError(path_, LineOf(root), root.name(), "the root element is not <svg>");
+    CheckNesting();
+}
+
+void XmlSource::CheckNesting() const {
+    const pugi::xml_node root = Root();
+    int depth = 0;
+    for (pugi::xml_node n = root; n;) {
+        if (n.first_child()) {
+            n = n.first_child();
+            if (++depth > kMaxNestingDepth) Fail(n, "elements nested too deeply");
+            continue;
+        }
+        while (n != root && !n.next_sibling()) {
+            n = n.parent();
+            --depth;
+        }
+        n = n == root ? pugi::xml_node() : n.next_sibling();
+    }
 }
 
 int XmlSource::LineAtOffset(std::ptrdiff_t offset) const {

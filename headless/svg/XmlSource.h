@@ -9,9 +9,14 @@
 
 namespace headless::svg {
 
+// Elements nested deeper than this are refused, in the file and through use chains: every later stage and the
+// writer's indentation can then count on a bounded depth.
+constexpr int kMaxNestingDepth = 200;
+
 class XmlSource {
 public:
-    // Reads and parses the file; throws SvgError when it cannot be read or is not well-formed XML.
+    // Reads and parses the file; throws SvgError when it cannot be read, is not well-formed XML or nests elements
+    // too deeply.
     explicit XmlSource(std::string path);
     // Parses text in memory; `name` stands for the file in messages.
     XmlSource(std::string name, std::string text);
@@ -23,6 +28,7 @@ public:
 
 private:
     void Parse();
+    void CheckNesting() const;
     int LineAtOffset(std::ptrdiff_t offset) const;
 
     std::string path_;
