@@ -22,6 +22,11 @@ bool Matrix::IsSimilarity() const {
     return std::fabs(lengthX - lengthY) <= tolerance && std::fabs(a * c + b * d) <= tolerance && lengthX > 0;
 }
 
+bool Matrix::IsFinite() const {
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d) && std::isfinite(e) &&
+           std::isfinite(f);
+}
+
 bool Matrix::Invert(Matrix& inverse) const {
     const double det = Determinant();
     if (det == 0 || !std::isfinite(det)) return false;
@@ -54,6 +59,13 @@ Subpath Transformed(const Subpath& subpath, const Matrix& m) {
     for (const Point& p : subpath.points)
         result.points.push_back(m.Apply(p));
     return result;
+}
+
+bool IsFinite(const std::vector<Subpath>& subpaths) {
+    for (const Subpath& s : subpaths)
+        for (const Point& p : s.points)
+            if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+    return true;
 }
 
 namespace {

@@ -22,6 +22,8 @@ struct Matrix {
     double MeanScale() const;
     // True when the matrix keeps angles (rotation, uniform scale, translation, reflection).
     bool IsSimilarity() const;
+    // False when arithmetic on huge inputs has overflowed to infinity or NaN.
+    bool IsFinite() const;
     // Fails (returns false) for a singular matrix.
     bool Invert(Matrix& inverse) const;
 
@@ -52,6 +54,7 @@ struct Subpath {
 };
 
 Subpath Transformed(const Subpath& subpath, const Matrix& m);
+bool IsFinite(const std::vector<Subpath>& subpaths);
 // Exact bounds of the curves (not of their control points) after mapping them by m.
 Box CurveBounds(const std::vector<Subpath>& subpaths, const Matrix& m = {});
 Box TransformedBox(const Box& box, const Matrix& m);

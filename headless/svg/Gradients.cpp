@@ -134,6 +134,7 @@ bool GradientTable::Place(pugi::xml_node gradient, const Box& bbox, const Matrix
         return value;
     };
     placement.toRoot = ctm * unitMatrix * transform;
+    if (!placement.toRoot.IsFinite()) source_.Fail(gradient, "gradient transform out of range");
     if (std::string_view(gradient.name()) == "linearGradient") {
         placement.start = {coordinate("x1", "0%", LengthAxis::kX), coordinate("y1", "0%", LengthAxis::kY)};
         placement.end = {coordinate("x2", "100%", LengthAxis::kX), coordinate("y2", "0%", LengthAxis::kY)};

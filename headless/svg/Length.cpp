@@ -42,6 +42,8 @@ std::optional<double> ParseLength(std::string_view text, const LengthContext& co
     } else {
         return std::nullopt;
     }
+    // Units can take a huge number past the largest double.
+    if (!std::isfinite(value * factor)) return std::nullopt;
     return value * factor;
 }
 

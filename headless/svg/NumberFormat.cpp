@@ -8,7 +8,8 @@ namespace headless::svg {
 
 void AppendNumber(std::string& out, double value, int decimals) {
     if (!std::isfinite(value)) value = 0;
-    char buffer[64];
+    // Room for every finite double in fixed notation (up to 309 digits before the point).
+    char buffer[400];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (ec != std::errc()) {
         out += '0';

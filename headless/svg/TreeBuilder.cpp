@@ -3,6 +3,7 @@
 #include "headless/svg/TreeBuilder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <unordered_map>
 
@@ -210,6 +211,7 @@ private:
         if (IsPreamble(name)) return std::nullopt;  // documentation inside the drawing is not kept
         const ComputedStyle style = CascadeStyle(parentStyle, e, sheet_, viewport_);
         const Matrix ctm = parentCtm * OwnTransform(e);
+        if (!ctm.IsFinite()) source_.Fail(e, "transform out of range");
         Node node;
         if (name == "g") {
             node = BuildGroup(e, style, ctm, depth);
@@ -274,10 +276,11 @@ private:
                    n == "sodipodi:insensitive";
         });
         node.guide = IsTrue(e.attribute("trimora:guide"));
-        const Box localBox = CurveBounds(local);
         node.subpaths.reserve(local.size());
         for (const Subpath& s : local)
             node.subpaths.push_back(Transformed(s, ctm));
+        if (!IsFinite(local) || !IsFinite(node.subpaths)) source_.Fail(e, "coordinates out of range");
+        const Box localBox = CurveBounds(local);
         PathPaint& paint = node.paint;
         paint.fill = ResolvePaint(style.fill, "fill", e, localBox, ctm);
         paint.stroke = ResolvePaint(style.stroke, "stroke", e, localBox, ctm);
@@ -304,6 +307,10 @@ private:
         for (double d : style.dashes)
             paint.dashes.push_back(d * scale);
         paint.dashOffset = style.dashOffset * scale;
+        double strokeLengths = paint.strokeWidth + std::fabs(paint.dashOffset);
+        for (double d : paint.dashes)
+            strokeLengths += d;
+        if (!std::isfinite(strokeLengths)) source_.Fail(e, "stroke lengths out of range");
         paint.evenOdd = style.fillEvenOdd;
         return node;
     }
@@ -420,6 +427,7 @@ private:
         if (!ctm.Invert(toLocal)) toLocal = Matrix{};
         const Box localBox = TransformedBox(BoundsOf(node), toLocal);
         ClipGeometry clip = ResolveClipPath(source_, it->second, sheet_, elements_, localBox, ctm, viewport_);
+        if (!IsFinite(clip.subpaths)) source_.Fail(e, "clip-path coordinates out of range");
         if (node.kind != NodeKind::kGroup || node.clipped) {
             // A clipped shape or image becomes a clip group holding it.
             Node group;
