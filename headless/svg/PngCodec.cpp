@@ -7,6 +7,12 @@
 
 namespace headless::svg {
 
+namespace {
+
+constexpr std::int64_t kMaxDeflateRatio = 1032;
+
+}  // namespace
+
 PixelImage DecodePng(const std::vector<std::uint8_t>& data) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
@@ -23,6 +29,13 @@ PixelImage DecodePng(const std::vector<std::uint8_t>& data) {
         png_image_free(&image);
         throw std::runtime_error("PNG of " + std::to_string(image.width) + " x " + std::to_string(image.height) +
                                  " pixels is too large");
+    }
+    // Deflate packs at most 1032 bytes into one, and a pixel takes at least one bit: data shorter than that
+    // bound cannot hold the declared pixels, so a tiny file cannot make us allocate for a huge image.
+    if (static_cast<std::int64_t>(image.width) * image.height / 8 > kMaxDeflateRatio * std::int64_t(data.size())) {
+        png_image_free(&image);
+        throw std::runtime_error("PNG data is too short for " + std::to_string(image.width) + " x " +
+                                 std::to_string(image.height) + " pixels");
     }
     result.pixels.resize(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, result.pixels.data(), 0, nullptr))
