@@ -177,7 +177,8 @@ void Document::AddBounds(ArtId id, const AIRealMatrix* m, BoundsBuilder& b) cons
             return;
         case kRasterArt: {
             const AIRect& r = a.raster->info.bounds;
-            const AIReal w = r.right - r.left, h = r.bottom - r.top;
+            // In reals: the record's corners may lie further apart than a 32-bit difference can say.
+            const AIReal w = static_cast<AIReal>(r.right) - r.left, h = static_cast<AIReal>(r.bottom) - r.top;
             addCorners(AIRealRect{0, 0, w, -h}, a.raster->matrix);
             return;
         }

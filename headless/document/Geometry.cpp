@@ -72,6 +72,15 @@ void Flatten(AIRealPoint p0, AIRealPoint p1, AIRealPoint p2, AIRealPoint p3, AIR
 
 }  // namespace
 
+bool IsFinite(AIRealPoint p) {
+    return std::isfinite(p.h) && std::isfinite(p.v);
+}
+
+bool IsFinite(const AIRealMatrix& m) {
+    return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
+           std::isfinite(m.tx) && std::isfinite(m.ty);
+}
+
 AIRealPoint Transform(const AIRealMatrix& m, AIRealPoint p) {
     return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
 }

@@ -8,6 +8,10 @@
 
 namespace headless {
 
+// Whether every coordinate is a finite number: what callers check before geometry enters the document.
+bool IsFinite(AIRealPoint p);
+bool IsFinite(const AIRealMatrix& m);
+
 AIRealPoint Transform(const AIRealMatrix& m, AIRealPoint p);
 // The matrix that applies `first`, then `second`.
 AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& second);

@@ -124,6 +124,7 @@ void AddFlaggedBounds(const Document& doc, ArtId id, const AIRealMatrix* m, ASIn
 AIErr GetArtTransformBounds(AIArtHandle art, const AIRealMatrix* transform, ASInt32 flags, AIRealRect* bounds) {
     AIRealRect& out = Out(bounds);
     const ArtId id = ArtIdOf(art);
+    if (transform && !IsFinite(*transform)) Throw(kBadParameterErr);
     BoundsBuilder b;
     AddFlaggedBounds(Doc(), id, transform, flags, b);
     out = b.Rect();

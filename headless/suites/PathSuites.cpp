@@ -46,6 +46,10 @@ AIErr SetPathSegments(AIArtHandle path, ASInt16 segNumber, ASInt16 count, const 
     CheckRange(segNumber, count, kMaxSegments);
     if (count == 0) return kNoErr;
     const AIPathSegment& first = In(segments);
+    // Geometry goes on to the clipper, which converts to integers: a non-finite coordinate would be undefined there.
+    for (const AIPathSegment* s = &first; s != &first + count; ++s) {
+        if (!IsFinite(s->p) || !IsFinite(s->in) || !IsFinite(s->out)) Throw(kBadParameterErr);
+    }
     const std::size_t end = static_cast<std::size_t>(segNumber) + static_cast<std::size_t>(count);
     if (end > a.segments.size()) a.segments.resize(end);
     std::copy_n(&first, count, a.segments.begin() + segNumber);

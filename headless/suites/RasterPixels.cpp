@@ -2,6 +2,7 @@
 #include "headless/suites/RasterPixels.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "headless/suites/HostEntry.h"
 
@@ -84,6 +85,8 @@ std::optional<RasterShape> ShapeOf(const AIRasterRecord& info) {
     s.columns = std::int64_t{info.bounds.right} - info.bounds.left;
     s.byteWidth = info.byteWidth;
     if (s.rows < 0 || s.columns < 0 || info.bitsPerPixel <= 0) return std::nullopt;
+    // Slices address pixels in 32 bits.
+    if (s.rows > INT32_MAX || s.columns > INT32_MAX) return std::nullopt;
     if (info.bitsPerPixel != 1 && info.bitsPerPixel % 8 != 0) return std::nullopt;
     if (info.bitsPerPixel / 8 > kMaxChannels) return std::nullopt;
     s.bytesPerPixel = info.bitsPerPixel / 8;
