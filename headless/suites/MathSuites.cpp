@@ -14,6 +14,31 @@ namespace {
 // The inversion's refusal: the matrix is singular, not finite, or missing.
 constexpr ASInt16 kSingularMatrixCode = 1;
 
+// The answers that carry a code refuse non-finite input rather than hand back NaN as a success; the measures
+// answered as values let IEEE arithmetic say what it can.
+const AIRealPoint& FinitePoint(const AIRealPoint* p) {
+    if (!IsFinite(In(p))) Throw(kBadParameterErr);
+    return *p;
+}
+
+const AIRealRect& FiniteRect(const AIRealRect* r) {
+    const AIRealRect& v = In(r);
+    if (!IsFinite(AIRealPoint{v.left, v.top}) || !IsFinite(AIRealPoint{v.right, v.bottom})) Throw(kBadParameterErr);
+    return v;
+}
+
+const AIRealMatrix& FiniteMatrix(const AIRealMatrix* m) {
+    if (!IsFinite(In(m))) Throw(kBadParameterErr);
+    return *m;
+}
+
+const AIRealBezier& FiniteBezier(const AIRealBezier* b) {
+    const AIRealBezier& v = In(b);
+    for (AIRealPoint p : {v.p0, v.p1, v.p2, v.p3})
+        if (!IsFinite(p)) Throw(kBadParameterErr);
+    return v;
+}
+
 AIReal PointLength(const AIRealPoint* a, const AIRealPoint* b) {
     return std::hypot(In(b).h - In(a).h, In(b).v - In(a).v);
 }
@@ -50,8 +75,8 @@ AIBoolean RectOverlap(const AIRealRect* first, const AIRealRect* second) {
 }
 
 AIErr RectUnion(const AIRealRect* first, const AIRealRect* second, AIRealRect* result) {
-    const AIRealRect a = In(first);
-    const AIRealRect b = In(second);
+    const AIRealRect a = FiniteRect(first);
+    const AIRealRect b = FiniteRect(second);
     Out(result) = {std::fmin(a.left, b.left), std::fmax(a.top, b.top), std::fmax(a.right, b.right),
                    std::fmin(a.bottom, b.bottom)};
     return kNoErr;
@@ -59,6 +84,8 @@ AIErr RectUnion(const AIRealRect* first, const AIRealRect* second, AIRealRect* r
 
 AIErr RectInset(AIRealRect* rect, AIReal h, AIReal v) {
     AIRealRect& r = Out(rect);
+    FiniteRect(&r);
+    if (!std::isfinite(h) || !std::isfinite(v)) Throw(kBadParameterErr);
     r.left += h;
     r.right -= h;
     r.top -= v;
@@ -72,7 +99,7 @@ AIErr MatrixSetIdentity(AIRealMatrix* matrix) {
 }
 
 AIErr MatrixConcat(const AIRealMatrix* first, const AIRealMatrix* second, AIRealMatrix* result) {
-    Out(result) = Concat(In(first), In(second));
+    Out(result) = Concat(FiniteMatrix(first), FiniteMatrix(second));
     return kNoErr;
 }
 
@@ -86,19 +113,19 @@ ASInt16 MatrixInvert(AIRealMatrix* matrix) {
 }
 
 AIErr MatrixXformPoint(const AIRealMatrix* matrix, const AIRealPoint* point, AIRealPoint* result) {
-    Out(result) = Transform(In(matrix), In(point));
+    Out(result) = Transform(FiniteMatrix(matrix), FinitePoint(point));
     return kNoErr;
 }
 
 AIErr BezierEvaluate(const AIRealBezier* bezier, AIReal t, AIRealPoint* point) {
     if (!(t >= 0 && t <= 1)) Throw(kBadParameterErr);
-    Out(point) = BezierPointAt(In(bezier), t);
+    Out(point) = BezierPointAt(FiniteBezier(bezier), t);
     return kNoErr;
 }
 
 AIErr BezierLength(const AIRealBezier* bezier, AIReal flatness, AIReal* length) {
     if (!(flatness > 0) || !std::isfinite(flatness)) Throw(kBadParameterErr);
-    Out(length) = BezierArcLength(In(bezier), flatness);
+    Out(length) = BezierArcLength(FiniteBezier(bezier), flatness);
     return kNoErr;
 }
 
