@@ -74,6 +74,8 @@ AIArtStyleHandle HandleOf(ArtStyleId id) {
 
 void* AllocateHostBlock(std::size_t size) {
     Application& app = App();
+    // A request no real host would grant is refused before it reaches the allocator, which may abort on it.
+    if (size > kMaxHostBlockBytes) Throw(kOutOfMemoryErr);
     void* p = std::malloc(size == 0 ? 1 : size);
     if (!p) Throw(kOutOfMemoryErr);
     app.liveBlocks.emplace(p, size);

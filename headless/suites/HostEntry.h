@@ -117,6 +117,9 @@ Handle AppHandleOf(HandleKind kind, Id<Tag> id) {
     return ToHandle<Handle>(kind, 0, id);
 }
 
+// The largest block the host hands out.
+constexpr std::size_t kMaxHostBlockBytes = std::size_t{1} << 31;
+
 // Host memory blocks: handed out by the basic and blocks suites and with converted strings.
 void* AllocateHostBlock(std::size_t size);
 AIErr FreeHostBlock(void* block);
