@@ -51,6 +51,11 @@ bool ModuleHost::IsMapped(const std::string& path) {
 }
 
 bool ModuleHost::Open() {
+    // The loader takes an empty name as the host program itself.
+    if (path_.empty()) {
+        loadError_ = "no module file to load";
+        return false;
+    }
     dlerror();
     library_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library_) {
