@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +13,9 @@
 namespace headless::svg {
 
 XmlSource::XmlSource(std::string path) : path_(std::move(path)) {
+    // A directory opens as a stream and reads as empty text, which would be reported as malformed XML.
+    std::error_code error;
+    if (std::filesystem::is_directory(path_, error)) ThrowSvgError(path_, 0, "", "cannot open file: it is a directory");
     std::ifstream in(path_, std::ios::binary);
     if (!in) ThrowSvgError(path_, 0, "", std::string("cannot open file: ") + std::strerror(errno));
     std::ostringstream buffer;
