@@ -1,7 +1,10 @@
 // The `trimora` command: subcommands over SVG files.
 #include <CLI/CLI.hpp>
 
+#include <exception>
+#include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "headless/app/InfoReport.h"
 #include "headless/svg/SvgError.h"
@@ -22,7 +25,23 @@ int main(int argc, char** argv) {
     convert->add_option("input", input, "SVG file to read")->required();
     convert->add_option("output", output, "SVG file to write")->required();
 
+    // CLI11 alone answers an unknown command with "a subcommand is required", which does not name it.
+    if (argc > 1 && argv[1][0] != '-') {
+        const std::string first = argv[1];
+        auto named = [&first](const CLI::App* sub) { return sub->check_name(first); };
+        if (std::as_const(app).get_subcommands(named).empty()) {
+            std::cerr << "trimora: unknown command '" << first << "'\nRun with --help for more information.\n";
+            return 2;
+        }
+    }
     CLI11_PARSE(app, argc, argv);
+    // The output replaces its file only once written, but a run that writes over its own input leaves nothing to
+    // compare with or go back to; it is refused.
+    std::error_code sameFile;
+    if (*convert && std::filesystem::equivalent(input, output, sameFile)) {
+        std::cerr << "trimora: " << output << ": the output is the input file\n";
+        return 1;
+    }
     try {
         headless::Document document;
         if (*info) {
@@ -33,6 +52,10 @@ int main(int argc, char** argv) {
             headless::svg::WriteSvgFile(document, output);
         }
     } catch (const headless::svg::SvgError& e) {
+        std::cerr << "trimora: " << e.what() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        // Anything else (memory exhausted, a file system failure) still ends with a message, not an abort.
         std::cerr << "trimora: " << e.what() << "\n";
         return 1;
     }

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -127,6 +128,79 @@ TEST_F(TrimoraCommand, BadInputNamesTheProblemAndWritesNothing) {
     EXPECT_EQ(Trimora({"convert", (dir_ / "bad.svg").string(), output.string()}).exitCode, 1);
     EXPECT_EQ(Slurp(output), "keep me");
     EXPECT_NE(Trimora({"frobnicate"}).exitCode, 0);
+}
+
+TEST_F(TrimoraCommand, UsageErrorsSayWhatIsWrongAndWriteNothing) {
+    const std::string input = trimora::test::SourcePath("tests/data/svg/clip.svg");
+    const std::string output = (dir_ / "out.svg").string();
+    Write("kept.svg", "keep me");
+    const std::string kept = (dir_ / "kept.svg").string();
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{}, "A subcommand is required"},
+        {{"frobnicate", input, output}, "unknown command 'frobnicate'"},
+        {{"Convert", input, output}, "unknown command 'Convert'"},
+        {{"convert"}, "input is required"},
+        {{"convert", input}, "output is required"},
+        {{"convert", input, output, "extra"}, "not expected: extra"},
+        {{"convert", input, kept, "extra"}, "not expected: extra"},
+        {{"info"}, "file is required"},
+        {{"info", input, "extra"}, "not expected: extra"},
+        {{"info", input, "--bogus"}, "--bogus"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult run = Trimora(c.args);
+        EXPECT_NE(run.exitCode, 0) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(output)) << c.message;
+        EXPECT_EQ(Slurp(kept), "keep me") << c.message;
+    }
+}
+
+TEST_F(TrimoraCommand, FilesThatCannotBeReadOrWrittenFailWithoutOutput) {
+    const fs::path input = Write("in.svg", Slurp(trimora::test::SourcePath("tests/data/svg/clip.svg")));
+    const std::string original = Slurp(input);
+    fs::create_directory(dir_ / "folder");
+    fs::create_symlink(input, dir_ / "link.svg");
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"convert", input.string(), (dir_ / "missing" / "out.svg").string()},
+         "missing/out.svg: cannot create a temporary file: No such file or directory"},
+        {{"convert", input.string(), input.string()}, "in.svg: the output is the input file"},
+        {{"convert", input.string(), (dir_ / "." / "in.svg").string()}, "the output is the input file"},
+        {{"convert", input.string(), (dir_ / "link.svg").string()}, "link.svg: the output is the input file"},
+        {{"convert", (dir_ / "folder").string(), (dir_ / "out.svg").string()}, "folder: cannot open file: it is a"},
+        {{"info", (dir_ / "folder").string()}, "folder: cannot open file: it is a directory"},
+        {{"convert", input.string(), (dir_ / "folder").string()}, "folder: cannot replace the file"},
+    };
+    for (const auto& c : cases) {
+        const CommandResult run = Trimora(c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.message;
+        EXPECT_NE(run.err.find("trimora: "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(Slurp(input), original) << c.message;
+    }
+    // Nothing new beside the input: no output, no temporary file, no directory made on the way.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "in.svg", "link.svg", "stderr", "stdout"}));
+    EXPECT_TRUE(fs::is_empty(dir_ / "folder"));
+}
+
+TEST_F(TrimoraCommand, UnreadableInputIsReportedAsSuch) {
+    const fs::path input = Write("in.svg", Slurp(trimora::test::SourcePath("tests/data/svg/clip.svg")));
+    fs::permissions(input, fs::perms::none);
+    if (access(input.c_str(), R_OK) == 0) GTEST_SKIP() << "running with rights that read any file";
+    const CommandResult run = Trimora({"convert", input.string(), (dir_ / "out.svg").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("in.svg: cannot open file: Permission denied"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out.svg"));
 }
 
 }  // namespace
