@@ -178,6 +178,9 @@ AIErr Document::Reorder(ArtId id, AIPaintOrder order, ArtId ref) {
     const Art* a = art_.Find(id);
     if (!a || (ref && !art_.Contains(ref))) return Fail(kDeadHandleErr);
     if (a->ownerLayer && !layers_[a->ownerLayer].parentLayer) return Fail(kLayerGroupErr);
+    // A plug-in object's edit art stays with its owner: moved onto the page it would be freed with the owner
+    // while still linked there.
+    if (!a->parent && !a->ownerLayer) return Fail(kWrongKindErr);
     if (ref && IsInSubtree(ref, id)) return Fail(kCycleErr);
     // Check the destination before unlinking, so that a refused move leaves the tree as it was.
     if (AIErr err = CheckDestination(order, ref)) return err;

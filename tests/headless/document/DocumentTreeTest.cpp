@@ -99,6 +99,19 @@ TEST_F(DocumentTree, ReorderRefusesCyclesAndLeavesTheTreeAlone) {
     EXPECT_EQ(Children(outer), (std::vector<ArtId>{inner}));
 }
 
+TEST_F(DocumentTree, EditArtStaysWithItsOwner) {
+    const ArtId plugin = New(kPluginArt, kPlaceAboveAll, {});
+    ArtId edit;
+    ASSERT_EQ(doc.NewDetachedGroup(&edit), kNoErr);
+    doc.Find(plugin)->editArt = edit;
+    const ArtId inside = New(kPathArt, kPlaceInsideOnTop, edit);
+    EXPECT_EQ(doc.Reorder(edit, kPlaceAboveAll, {}), kWrongKindErr);
+    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{plugin}));
+    ASSERT_EQ(doc.Dispose(plugin), kNoErr);
+    EXPECT_FALSE(doc.Contains(edit));
+    EXPECT_FALSE(doc.Contains(inside));
+}
+
 TEST_F(DocumentTree, DuplicateIsDeepAndIndependent) {
     const ArtId g = New(kGroupArt, kPlaceAboveAll, {});
     const ArtId p = New(kPathArt, kPlaceInsideOnTop, g);
