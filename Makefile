@@ -3,9 +3,10 @@ JOBS ?= 2
 TEST_DIR := build/test
 RELEASE_DIR := build/release
 
-.PHONY: test setup configure-test build-test release bench format clean
+.PHONY: test setup configure-test build-test build-release release bench format clean
 
-test: setup build-test
+# The sanitizer build, the optimised build (it sees warnings the other does not), then every test.
+test: setup build-test build-release
 	ctest --test-dir $(TEST_DIR) --output-on-failure -j$(JOBS)
 
 setup:
@@ -17,8 +18,10 @@ configure-test:
 build-test: configure-test
 	cmake --build $(TEST_DIR) -j$(JOBS)
 
-release: setup
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+release: setup build-release
+
+build-release:
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DTRIMORA_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 bench: release
