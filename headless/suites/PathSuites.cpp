@@ -1,5 +1,7 @@
 // The path suite (segments, closed and guide flags, signed area) and the path style suite.
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "headless/document/Geometry.h"
@@ -108,9 +110,49 @@ AIErr GetPathStyle(AIArtHandle path, AIPathStyle* style) {
     return Doc().GetPathStyle(ArtIdOf(path), &out);
 }
 
+bool ValidColor(const AIColor& c) {
+    auto finite = [](std::initializer_list<AIReal> values) {
+        return std::all_of(values.begin(), values.end(), [](AIReal v) { return std::isfinite(v); });
+    };
+    switch (c.kind) {
+        case kGrayColor:
+            return finite({c.c.g.gray});
+        case kFourColor:
+            return finite({c.c.f.cyan, c.c.f.magenta, c.c.f.yellow, c.c.f.black});
+        case kThreeColor:
+            return finite({c.c.rgb.red, c.c.rgb.green, c.c.rgb.blue});
+        case kGradient: {
+            const AIGradientStyle& g = c.c.grad;
+            return IsFinite(g.gradientOrigin) && IsFinite(g.matrix) &&
+                   finite({g.gradientAngle, g.gradientLength, g.hiliteAngle, g.hiliteLength});
+        }
+        case kPattern:
+        case kCustomColor:
+        case kNoneColor:
+            return true;
+    }
+    return false;  // a kind the host does not know
+}
+
+// A style the document can keep: known colour kinds, finite numbers, a stroke that is not negative, a dash that
+// fits its array. Anything else would be written into files or handed to the geometry as it is.
+const AIPathStyle& ValidStyle(const AIPathStyle* style) {
+    const AIPathStyle& s = In(style);
+    const AIStrokeStyle& k = s.stroke;
+    const bool valid =
+        ValidColor(s.fill.color) && ValidColor(k.color) && std::isfinite(k.width) && k.width >= 0 &&
+        std::isfinite(k.miterLimit) && k.miterLimit >= 0 && std::isfinite(k.dash.offset) && k.dash.length >= 0 &&
+        k.dash.length <= kMaxDashComponents &&
+        std::all_of(k.dash.array, k.dash.array + k.dash.length, [](AIReal v) { return std::isfinite(v) && v >= 0; }) &&
+        k.cap >= kAIButtCap && k.cap <= kAIProjectingCap && k.join >= kAIMiterJoin && k.join <= kAIBevelJoin &&
+        std::isfinite(s.resolution);
+    if (!valid) Throw(kBadParameterErr);
+    return s;
+}
+
 AIErr SetPathStyle(AIArtHandle path, const AIPathStyle* style) {
     const ArtId id = ArtIdOf(path);
-    return Doc().SetPathStyle(id, In(style));
+    return Doc().SetPathStyle(id, ValidStyle(style));
 }
 
 AIErr GetCurrentPathStyle(AIPathStyle* style) {
@@ -120,7 +162,7 @@ AIErr GetCurrentPathStyle(AIPathStyle* style) {
 }
 
 AIErr SetCurrentPathStyle(const AIPathStyle* style) {
-    Doc().currentStyle = In(style);
+    Doc().currentStyle = ValidStyle(style);
     return kNoErr;
 }
 

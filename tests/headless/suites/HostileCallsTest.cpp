@@ -213,6 +213,26 @@ TEST_F(HostileCalls, PathAndPathStyleSuites) {
     Code("SetPathStyle null", [=, this] { return styles->SetPathStyle(path, nullptr); });
     Code("GetCurrentPathStyle null", [=, this] { return styles->GetCurrentPathStyle(nullptr); });
     Code("SetCurrentPathStyle null", [=, this] { return styles->SetCurrentPathStyle(nullptr); });
+    const auto oddStyle = [](auto change) {
+        AIPathStyle odd = DefaultPathStyle();
+        change(odd);
+        return odd;
+    };
+    for (const auto& [what, odd] : std::vector<std::pair<std::string, AIPathStyle>>{
+             {"NaN width", oddStyle([](AIPathStyle& s) { s.stroke.width = kNaN; })},
+             {"negative width", oddStyle([](AIPathStyle& s) { s.stroke.width = -1; })},
+             {"infinite gray", oddStyle([](AIPathStyle& s) { s.fill.color.c.g.gray = kInf; })},
+             {"unknown colour kind", oddStyle([](AIPathStyle& s) { s.fill.color.kind = static_cast<AIColorTag>(99); })},
+             {"dash too long", oddStyle([](AIPathStyle& s) { s.stroke.dash.length = kMaxDashComponents + 1; })},
+             {"NaN dash", oddStyle([](AIPathStyle& s) {
+                  s.stroke.dash.length = 1;
+                  s.stroke.dash.array[0] = kNaN;
+              })},
+             {"unknown cap", oddStyle([](AIPathStyle& s) { s.stroke.cap = static_cast<AILineCap>(7); })},
+         }) {
+        Code("SetPathStyle " + what, [=, this] { return styles->SetPathStyle(path, &odd); });
+        Code("SetCurrentPathStyle " + what, [=, this] { return styles->SetCurrentPathStyle(&odd); });
+    }
     ExpectAllRefused();
 }
 
