@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "headless/svg/SvgFile.h"
@@ -20,11 +21,11 @@ constexpr int kTolerance = 24;
 class RoundTrip : public testing::TestWithParam<std::string> {};
 
 TEST_P(RoundTrip, RendersTheSame) {
-    const std::filesystem::path source = trimora::test::SourcePath("tests/data/svg/" + GetParam());
+    const std::filesystem::path source = trimora::test::SourcePath(GetParam());
     const std::filesystem::path work =
         std::filesystem::temp_directory_path() / ("trimora-roundtrip-" + std::to_string(getpid()));
     std::filesystem::create_directories(work);
-    const std::filesystem::path output = work / GetParam();
+    const std::filesystem::path output = work / source.filename();
     Document document;
     ReadSvgFile(source.string(), document);
     WriteSvgFile(document, output.string());
@@ -37,13 +38,17 @@ TEST_P(RoundTrip, RendersTheSame) {
     if (diff.differingPixels == 0) std::filesystem::remove_all(work);
 }
 
+// The fixtures, and the examples a new user is pointed to.
 INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip,
-                         testing::Values("layers.svg", "shapes.svg", "compound.svg", "clip.svg", "gradients.svg",
-                                         "styles.svg", "image.svg", "text-use.svg"),
+                         testing::Values("tests/data/svg/layers.svg", "tests/data/svg/shapes.svg",
+                                         "tests/data/svg/compound.svg", "tests/data/svg/clip.svg",
+                                         "tests/data/svg/gradients.svg", "tests/data/svg/styles.svg",
+                                         "tests/data/svg/image.svg", "tests/data/svg/text-use.svg",
+                                         "examples/postcard.svg"),
                          [](const testing::TestParamInfo<std::string>& info) {
-                             return std::filesystem::path(info.param).stem().string() == "text-use"
-                                        ? std::string("text_use")
-                                        : std::filesystem::path(info.param).stem().string();
+                             std::string name = std::filesystem::path(info.param).stem().string();
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
                          });
 
 }  // namespace
