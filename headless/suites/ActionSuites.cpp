@@ -4,6 +4,7 @@
 #include <string>
 
 #include "headless/suites/HostEntry.h"
+#include "headless/suites/PluginRegistry.h"
 #include "headless/suites/SuiteText.h"
 #include "plugin/sdk/AIActionManager.h"
 #include "plugin/sdk/AIPreference.h"
@@ -78,6 +79,7 @@ AIErr RegisterActionEvent(const char* eventName, const char* localizedName, ASIn
                           AIActionCallbackProc callback, SPPluginRef plugin, AIActionUserData userData,
                           AIActionParamTypeRef parameter) {
     Application& app = App();
+    PluginIdOf(plugin);  // playback is sent to a plug-in the host loaded
     RegisteredActionEvent event;
     event.name = PlatformToUtf8(RequiredBytes(eventName));
     event.localizedName = PlatformToUtf8(RequiredBytes(localizedName));

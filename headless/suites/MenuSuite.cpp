@@ -4,6 +4,7 @@
 
 #include "headless/suites/HostEntry.h"
 #include "headless/suites/MenuQueries.h"
+#include "headless/suites/PluginRegistry.h"
 #include "headless/suites/StoreWalk.h"
 #include "headless/suites/SuiteText.h"
 #include "plugin/sdk/AIMenu.h"
@@ -43,6 +44,7 @@ MenuGroupId GroupIdOf(AIMenuGroup h) {
 AIErr AddMenuItem(SPPluginRef plugin, const char* key, const AIPlatformAddMenuItemDataUS* data, ASInt32 options,
                   AIMenuItemHandle* menuItem) {
     Application& app = App();
+    PluginIdOf(plugin);  // items belong to a plug-in the host loaded
     AIMenuItemHandle& out = Out(menuItem);
     const AIPlatformAddMenuItemDataUS& d = In(data);
     const std::string group = suitetext::RequiredBytes(d.groupName);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "headless/suites/HostEntry.h"
+#include "headless/suites/PluginRegistry.h"
 #include "headless/suites/SuiteText.h"
 #include "plugin/sdk/AIContext.h"
 #include "plugin/sdk/AINotifier.h"
@@ -75,7 +76,8 @@ AIErr GetPlatformAppWindow(AIWindowRef* appWindow) {
 }
 
 // Each context remembers its depth, so that a pop out of nesting order is refused rather than unbalancing the count.
-AIErr PushAppContext(SPPluginRef, AIAppContextHandle* appContext) {
+AIErr PushAppContext(SPPluginRef plugin, AIAppContextHandle* appContext) {
+    PluginIdOf(plugin);
     AIAppContextHandle& out = Out(appContext);
     Application& app = App();
     const Id<AppContextTag> id = app.appContexts.Add(app.context.open + 1);
@@ -108,6 +110,7 @@ NotifierId NotifierIdOf(AINotifierHandle h) {
 }
 
 AIErr AddNotifier(SPPluginRef plugin, const char* name, const char* type, AINotifierHandle* notifier) {
+    PluginIdOf(plugin);  // notifications go to a plug-in the host loaded
     AINotifierHandle& out = Out(notifier);
     Notifier n{plugin, suitetext::RequiredBytes(name), suitetext::RequiredBytes(type), true};
     out = AppHandleOf<AINotifierHandle>(HandleKind::kNotifier, App().notifiers.Add(std::move(n)));

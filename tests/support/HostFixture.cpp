@@ -1,9 +1,11 @@
 // The host fixture and its document builders.
 #include "tests/support/HostFixture.h"
 
+#include "headless/suites/PluginRegistry.h"
+
 namespace headless::testing {
 
-HostTest::HostTest() : doc(app.NewDocument()) {
+HostTest::HostTest() : doc(app.NewDocument()), self(RegisterPlugin(app, "/plug-ins/test-plugin.so")) {
     EXPECT_EQ(doc.InsertLayer({}, kPlaceAboveAll, &layer), kNoErr);
     doc.FindLayer(layer)->title = "Layer 1";
 }

@@ -39,6 +39,7 @@ protected:
     Application app;
     Document& doc;
     LayerId layer;
+    SPPluginRef self;  // a plug-in the host has registered, for calls that name one
 };
 
 }  // namespace headless::testing

@@ -31,7 +31,7 @@ protected:
         return value;
     }
     void RegisterEvent(const char* name, AIActionCallbackProc callback = nullptr, void* userData = nullptr) {
-        ASSERT_EQ(actions->RegisterActionEvent(name, name, 1, 0, callback, nullptr, userData, nullptr), kNoErr);
+        ASSERT_EQ(actions->RegisterActionEvent(name, name, 1, 0, callback, self, userData, nullptr), kNoErr);
     }
 
     const AIActionManagerSuite* actions =
@@ -64,9 +64,8 @@ TEST_F(ActionManager, DeclaredKeysKeepTheirJapaneseLabelsAndTheEventKeepsItsOwnC
     EXPECT_EQ(actions->AIActionSetTypeKey(type, kTypeKey, "x", FourCharCode("what"), true), kBadParameterErr);
     EXPECT_EQ(actions->AIActionSetTypeKey(type, kTypeKey, "\202", kActionTypeEnumerated, true),  // a cut character
               kBadParameterErr);
-    ASSERT_EQ(
-        actions->RegisterActionEvent("Zavik-Trimora2.5", "Zavik-Trimora2.5", 1, 0, nullptr, nullptr, nullptr, type),
-        kNoErr);
+    ASSERT_EQ(actions->RegisterActionEvent("Zavik-Trimora2.5", "Zavik-Trimora2.5", 1, 0, nullptr, self, nullptr, type),
+              kNoErr);
     ASSERT_EQ(actions->AIDeleteActionParamType(type), kNoErr);
     EXPECT_EQ(actions->AIActionSetTypeKey(type, kTypeKey, "x", kActionTypeBoolean, true), kDeadHandleErr);
 
@@ -82,8 +81,10 @@ TEST_F(ActionManager, DeclaredKeysKeepTheirJapaneseLabelsAndTheEventKeepsItsOwnC
         EXPECT_EQ(k.typeCode, declared[i].type);
         EXPECT_TRUE(k.show);
     }
-    EXPECT_EQ(actions->RegisterActionEvent("Zavik-Trimora2.5", "again", 2, 0, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(actions->RegisterActionEvent("Zavik-Trimora2.5", "again", 2, 0, nullptr, self, nullptr, nullptr),
               kEventExistsErr);
+    EXPECT_EQ(actions->RegisterActionEvent("Other", "Other", 1, 0, nullptr, nullptr, nullptr, nullptr),
+              kBadParameterErr);  // no plug-in to play it back to
     EXPECT_EQ(actions->RegisterActionEvent(nullptr, "x", 1, 0, nullptr, nullptr, nullptr, nullptr), kBadParameterErr);
     EXPECT_EQ(app.actions.registered.size(), 1u);
 }

@@ -19,7 +19,7 @@ class MenuSuite : public testing::HostTest {
 protected:
     AIErr Add(const char* group, std::u32string text, AIMenuItemHandle* out, const char* key = nullptr) {
         const AIPlatformAddMenuItemDataUS data{group, HostString(app, std::move(text))};
-        return menu->AddMenuItem(nullptr, key, &data, kMenuItemNoOptions, out);
+        return menu->AddMenuItem(self, key, &data, kMenuItemNoOptions, out);
     }
     AIMenuItemHandle MustAdd(const char* group, std::u32string text) {
         AIMenuItemHandle item = nullptr;
@@ -65,9 +65,13 @@ TEST_F(MenuSuite, ItemsGoOnlyToGroupsThatExist) {
     EXPECT_EQ(Add("objects", U"x", &refused), kNoSuchMenuGroupErr);  // names compare byte for byte
     EXPECT_EQ(Add(nullptr, U"x", &refused), kBadParameterErr);
     EXPECT_EQ(refused, nullptr);
-    EXPECT_EQ(menu->AddMenuItem(nullptr, nullptr, nullptr, 0, &refused), kBadParameterErr);
+    EXPECT_EQ(menu->AddMenuItem(self, nullptr, nullptr, 0, &refused), kBadParameterErr);
     const AIPlatformAddMenuItemDataUS noText{kObjectsMenuGroup, nullptr};
-    EXPECT_EQ(menu->AddMenuItem(nullptr, nullptr, &noText, 0, &refused), kBadParameterErr);
+    EXPECT_EQ(menu->AddMenuItem(self, nullptr, &noText, 0, &refused), kBadParameterErr);
+    const AIPlatformAddMenuItemDataUS fine{kObjectsMenuGroup, testing::HostString(app, U"x")};
+    EXPECT_EQ(menu->AddMenuItem(nullptr, nullptr, &fine, 0, &refused), kBadParameterErr);  // no plug-in
+    const auto stranger = reinterpret_cast<SPPluginRef>(std::uintptr_t{0x1234});
+    EXPECT_EQ(menu->AddMenuItem(stranger, nullptr, &fine, 0, &refused), kDeadHandleErr);
     EXPECT_EQ(app.menuItems.LiveCount(), 2u);
 }
 

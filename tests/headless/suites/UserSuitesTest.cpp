@@ -85,8 +85,8 @@ protected:
 TEST_F(AppContext, PushesAndPopsStayBalancedAndNested) {
     AIAppContextHandle outer = nullptr;
     AIAppContextHandle inner = nullptr;
-    ASSERT_EQ(context->PushAppContext(nullptr, &outer), kNoErr);
-    ASSERT_EQ(context->PushAppContext(nullptr, &inner), kNoErr);
+    ASSERT_EQ(context->PushAppContext(self, &outer), kNoErr);
+    ASSERT_EQ(context->PushAppContext(self, &inner), kNoErr);
     EXPECT_EQ(app.context.open, 2);
     EXPECT_EQ(context->PopAppContext(outer), kBadParameterErr);  // out of nesting order
     EXPECT_EQ(app.context.open, 2);
@@ -98,7 +98,9 @@ TEST_F(AppContext, PushesAndPopsStayBalancedAndNested) {
     EXPECT_EQ(app.context.pops, 2);
     EXPECT_EQ(app.context.open, 0);
     EXPECT_EQ(app.appContexts.LiveCount(), 0u);
-    EXPECT_EQ(context->PushAppContext(nullptr, nullptr), kBadParameterErr);
+    EXPECT_EQ(context->PushAppContext(self, nullptr), kBadParameterErr);
+    AIAppContextHandle stray = nullptr;
+    EXPECT_EQ(context->PushAppContext(nullptr, &stray), kBadParameterErr);
     EXPECT_EQ(app.context.pushes, 2);
 
     AIWindowRef window = nullptr;
@@ -114,10 +116,10 @@ protected:
 TEST_F(Notifiers, AreFoundByTypeWhileActive) {
     AINotifierHandle started = nullptr;
     AINotifierHandle shutdown = nullptr;
-    ASSERT_EQ(notifiers->AddNotifier(nullptr, "Zavik-Trimora2.5 App Started Notifier", kAIApplicationStartedNotifier,
-                                     &started),
-              kNoErr);
-    ASSERT_EQ(notifiers->AddNotifier(nullptr, "Zavik-Trimora2.5 Application Shutdown Notifier",
+    ASSERT_EQ(
+        notifiers->AddNotifier(self, "Zavik-Trimora2.5 App Started Notifier", kAIApplicationStartedNotifier, &started),
+        kNoErr);
+    ASSERT_EQ(notifiers->AddNotifier(self, "Zavik-Trimora2.5 Application Shutdown Notifier",
                                      kAIApplicationShutdownNotifier, &shutdown),
               kNoErr);
     const std::vector<NotifierId> found = NotifiersOfType(app, kAIApplicationStartedNotifier);
@@ -136,7 +138,9 @@ TEST_F(Notifiers, AreFoundByTypeWhileActive) {
 
     AINotifierHandle refused = nullptr;
     EXPECT_EQ(notifiers->AddNotifier(nullptr, nullptr, kAIApplicationStartedNotifier, &refused), kBadParameterErr);
-    EXPECT_EQ(notifiers->AddNotifier(nullptr, "n", nullptr, &refused), kBadParameterErr);
+    EXPECT_EQ(notifiers->AddNotifier(self, "n", nullptr, &refused), kBadParameterErr);
+    const auto stranger = reinterpret_cast<SPPluginRef>(std::uintptr_t{0x1234});  // no plug-in the host loaded
+    EXPECT_EQ(notifiers->AddNotifier(stranger, "n", kAIApplicationStartedNotifier, &refused), kDeadHandleErr);
     EXPECT_EQ(refused, nullptr);
     EXPECT_EQ(notifiers->SetNotifierActive(reinterpret_cast<AINotifierHandle>(std::uintptr_t{0x1234}), true),
               kDeadHandleErr);
