@@ -1,8 +1,10 @@
 // The layer suite: top-level layers, their titles as the host's Unicode strings, and their state flags.
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
-#include "headless/suites/Utf.h"
+#include "headless/suites/SuiteText.h"
+#include "headless/suites/UnicodeStrings.h"
 #include "plugin/sdk/AILayer.h"
+#include "plugin/sdk/AIUnicodeString.h"
 
 namespace headless {
 namespace {
@@ -67,20 +69,13 @@ AIErr DeleteLayer(AILayerHandle layer) {
 AIErr GetLayerTitle(AILayerHandle layer, AIUnicodeStringRef* title) {
     AIUnicodeStringRef& out = Out(title);
     out = nullptr;
-    std::optional<std::u32string> text = Utf8ToUtf32(LayerOf(layer).title);
-    if (!text) return Fail(kBadParameterErr);  // a title the document holds as malformed UTF-8
-    Application& app = App();
-    out = AppHandleOf<AIUnicodeStringRef>(HandleKind::kUnicodeString, app.strings.Add(std::move(*text)));
+    out = NewString(DecodeText(LayerOf(layer).title, kAIUTF8CharacterEncoding));
     return kNoErr;
 }
 
 AIErr SetLayerTitle(AILayerHandle layer, AIUnicodeStringRef title) {
     Layer& l = LayerOf(layer);
-    Application& app = App();
-    const auto id = AppIdOf(HandleKind::kUnicodeString, title, app.strings);
-    std::optional<std::string> text = Utf32ToUtf8(app.strings[id]);
-    if (!text) return Fail(kBadParameterErr);
-    l.title = std::move(*text);
+    l.title = suitetext::UnicodeStringUtf8(title);
     return kNoErr;
 }
 
