@@ -46,14 +46,6 @@ private:
     iconv_t cd_;
 };
 
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead >> 5) == 0x6) return 2;
-    if ((lead >> 4) == 0xE) return 3;
-    if ((lead >> 3) == 0x1E) return 4;
-    Throw(kBadParameterErr);
-}
-
 }  // namespace
 
 std::string PlatformToUtf8(std::string_view bytes) {
@@ -66,15 +58,14 @@ std::string Utf8ToPlatform(std::string_view utf8) {
 
 std::string Utf8ToPlatformPrefix(std::string_view utf8, std::size_t room) {
     // One character at a time, so that a double-byte character is either whole or left out.
+    const std::optional<std::u32string> characters = Utf8ToUtf32(utf8);
+    if (!characters) Throw(kBadParameterErr);
     Converter converter(App().platformEncoding, "UTF-8");
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
-        if (i + length > utf8.size()) Throw(kBadParameterErr);
-        const std::string piece = converter.Convert(utf8.substr(i, length));
+    for (char32_t c : *characters) {
+        const std::string piece = converter.Convert(*Utf32ToUtf8(std::u32string_view(&c, 1)));
         if (out.size() + piece.size() > room) break;
         out += piece;
-        i += length;
     }
     return out;
 }
