@@ -12,12 +12,6 @@ AIRealPoint Lerp(AIRealPoint a, AIRealPoint b, AIReal t) {
     return {a.h + (b.h - a.h) * t, a.v + (b.v - a.v) * t};
 }
 
-AIRealPoint CubicAt(AIRealPoint p0, AIRealPoint p1, AIRealPoint p2, AIRealPoint p3, AIReal t) {
-    const AIReal u = 1 - t;
-    const AIReal a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-    return {a * p0.h + b * p1.h + c * p2.h + d * p3.h, a * p0.v + b * p1.v + c * p2.v + d * p3.v};
-}
-
 // Roots in (0, 1) of the derivative of one coordinate of a cubic.
 int DerivativeRoots(AIReal p0, AIReal p1, AIReal p2, AIReal p3, AIReal roots[2]) {
     const AIReal a = -p0 + 3 * p1 - 3 * p2 + p3;
@@ -79,6 +73,12 @@ bool IsFinite(AIRealPoint p) {
 bool IsFinite(const AIRealMatrix& m) {
     return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
            std::isfinite(m.tx) && std::isfinite(m.ty);
+}
+
+AIRealPoint CubicAt(AIRealPoint p0, AIRealPoint p1, AIRealPoint p2, AIRealPoint p3, AIReal t) {
+    const AIReal u = 1 - t;
+    const AIReal a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+    return {a * p0.h + b * p1.h + c * p2.h + d * p3.h, a * p0.v + b * p1.v + c * p2.v + d * p3.v};
 }
 
 AIRealPoint Transform(const AIRealMatrix& m, AIRealPoint p) {

@@ -13,6 +13,8 @@ bool IsFinite(AIRealPoint p);
 bool IsFinite(const AIRealMatrix& m);
 
 AIRealPoint Transform(const AIRealMatrix& m, AIRealPoint p);
+// The point at t of the cubic p0, p1, p2, p3.
+AIRealPoint CubicAt(AIRealPoint p0, AIRealPoint p1, AIRealPoint p2, AIRealPoint p3, AIReal t);
 // The matrix that applies `first`, then `second`.
 AIRealMatrix Concat(const AIRealMatrix& first, const AIRealMatrix& second);
 std::optional<AIRealMatrix> Invert(const AIRealMatrix& m);

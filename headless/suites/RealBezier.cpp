@@ -1,8 +1,10 @@
-// Cubic evaluation by the Bernstein form; arc length by adaptive subdivision with the chord/polygon bound.
+// Cubic evaluation; arc length by adaptive subdivision with the chord/polygon bound.
 #include "headless/suites/RealBezier.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "headless/document/Geometry.h"
 
 namespace headless {
 namespace {
@@ -39,10 +41,7 @@ AIReal PieceLength(const AIRealBezier& b, AIReal tolerance, int depth) {
 }  // namespace
 
 AIRealPoint BezierPointAt(const AIRealBezier& b, AIReal t) {
-    const AIReal u = 1 - t;
-    const AIReal w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, w3 = t * t * t;
-    return {w0 * b.p0.h + w1 * b.p1.h + w2 * b.p2.h + w3 * b.p3.h,
-            w0 * b.p0.v + w1 * b.p1.v + w2 * b.p2.v + w3 * b.p3.v};
+    return CubicAt(b.p0, b.p1, b.p2, b.p3, t);
 }
 
 AIReal BezierArcLength(const AIRealBezier& bezier, AIReal flatness) {
