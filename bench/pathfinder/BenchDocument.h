@@ -15,6 +15,10 @@ struct BenchDocument {
     std::vector<bool> closed;
 };
 
+// The shared documents, in the order the tools run them.
+inline const std::vector<std::string> kBenchDocuments = {"synth-1k-circle", "synth-1k-star", "synth-10k-circle",
+                                                         "synth-10k-star"};
+
 // Throws std::runtime_error when the file cannot be read or a path's data cannot be parsed.
 BenchDocument LoadBenchDocument(const std::string& file);
 

@@ -110,7 +110,7 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string dir = argv[1];
-    std::vector<std::string> names = {"synth-1k-circle", "synth-1k-star", "synth-10k-circle", "synth-10k-star"};
+    std::vector<std::string> names = pathfinder::bench::kBenchDocuments;
     int runs = 5;
     bool fullOnly = false;
     for (int i = 2; i < argc; ++i) {

@@ -144,7 +144,7 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string dir = argv[1];
-    std::vector<std::string> names = {"synth-1k-circle", "synth-1k-star", "synth-10k-circle", "synth-10k-star"};
+    std::vector<std::string> names = pathfinder::bench::kBenchDocuments;
     bool verbose = false;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
