@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "headless/document/Geometry.h"
+
 namespace headless::svg {
 
 Matrix operator*(const Matrix& m, const Matrix& n) {
@@ -68,57 +70,26 @@ bool IsFinite(const std::vector<Subpath>& subpaths) {
     return true;
 }
 
-namespace {
-
-// Adds the extremes of one coordinate of a cubic to the interval [lo, hi].
-void CubicExtremes(double p0, double p1, double p2, double p3, double& lo, double& hi) {
-    lo = std::min({lo, p0, p3});
-    hi = std::max({hi, p0, p3});
-    if (p1 >= lo && p1 <= hi && p2 >= lo && p2 <= hi) return;
-    // Roots of the derivative a t^2 + b t + c.
-    const double a = -p0 + 3 * p1 - 3 * p2 + p3;
-    const double b = 2 * (p0 - 2 * p1 + p2);
-    const double c = p1 - p0;
-    auto consider = [&](double t) {
-        if (t <= 0 || t >= 1) return;
-        const double u = 1 - t;
-        const double v = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-    };
-    if (std::fabs(a) < 1e-12) {
-        if (std::fabs(b) > 1e-12) consider(-c / b);
-        return;
-    }
-    const double disc = b * b - 4 * a * c;
-    if (disc < 0) return;
-    const double root = std::sqrt(disc);
-    consider((-b + root) / (2 * a));
-    consider((-b - root) / (2 * a));
-}
-
-}  // namespace
-
+// The exact extent of the curves, by the document's Bezier bounds (SVG's y grows down, which bounds do not mind).
 Box CurveBounds(const std::vector<Subpath>& subpaths, const Matrix& m) {
-    Box box;
+    auto at = [&m](Point p) {
+        const Point q = m.Apply(p);
+        return AIRealPoint{q.x, q.y};
+    };
+    BoundsBuilder builder;
     for (const Subpath& subpath : subpaths) {
         if (subpath.points.empty()) continue;
-        Point start = m.Apply(subpath.points[0]);
-        box.Add(start);
+        builder.Add(at(subpath.points[0]));
         for (size_t i = 1; i + 2 < subpath.points.size(); i += 3) {
-            const Point c1 = m.Apply(subpath.points[i]);
-            const Point c2 = m.Apply(subpath.points[i + 1]);
-            const Point end = m.Apply(subpath.points[i + 2]);
-            double loX = box.minX, hiX = box.maxX, loY = box.minY, hiY = box.maxY;
-            CubicExtremes(start.x, c1.x, c2.x, end.x, loX, hiX);
-            CubicExtremes(start.y, c1.y, c2.y, end.y, loY, hiY);
-            box.minX = loX;
-            box.maxX = hiX;
-            box.minY = loY;
-            box.maxY = hiY;
-            start = end;
+            builder.AddCubic(at(subpath.points[i - 1]), at(subpath.points[i]), at(subpath.points[i + 1]),
+                             at(subpath.points[i + 2]));
         }
     }
+    Box box;
+    if (builder.Empty()) return box;
+    const AIRealRect r = builder.Rect();
+    box.Add(Point{r.left, r.bottom});
+    box.Add(Point{r.right, r.top});
     return box;
 }
 
