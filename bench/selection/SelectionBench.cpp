@@ -2,7 +2,7 @@
 // objects: the listing should cost what is selected, not what the document holds.
 #include <benchmark/benchmark.h>
 
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 #include "plugin/sdk/AIArtSet.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // live in files of their own.
 #pragma once
 
-#include "headless/suites/SuiteRegistry.h"
+#include "headless/model/SuiteRegistry.h"
 
 namespace headless {
 

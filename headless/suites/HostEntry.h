@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "headless/document/Errors.h"
-#include "headless/suites/Application.h"
-#include "headless/suites/HandleCodec.h"
+#include "headless/model/Application.h"
+#include "headless/model/HandleCodec.h"
 
 namespace headless {
 

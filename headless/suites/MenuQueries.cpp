@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "headless/model/StoreWalk.h"
 #include "headless/suites/HostEntry.h"
-#include "headless/suites/StoreWalk.h"
 #include "plugin/sdk/AIMenu.h"
 
 namespace headless {

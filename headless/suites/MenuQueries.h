@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 
 namespace headless {
 

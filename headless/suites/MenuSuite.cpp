@@ -2,10 +2,10 @@
 // enables an item automatically.
 #include <string>
 
+#include "headless/model/StoreWalk.h"
 #include "headless/suites/HostEntry.h"
 #include "headless/suites/MenuQueries.h"
 #include "headless/suites/PluginRegistry.h"
-#include "headless/suites/StoreWalk.h"
 #include "headless/suites/SuiteText.h"
 #include "plugin/sdk/AIMenu.h"
 

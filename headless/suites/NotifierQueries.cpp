@@ -1,8 +1,8 @@
 // The notifier questions of the module loader.
 #include "headless/suites/NotifierQueries.h"
 
+#include "headless/model/StoreWalk.h"
 #include "headless/suites/HostEntry.h"
-#include "headless/suites/StoreWalk.h"
 
 namespace headless {
 

@@ -1,9 +1,9 @@
 // The published suites, acquisitions and releases, and the basic suite over them.
-#include "headless/suites/SuiteRegistry.h"
+#include "headless/model/SuiteRegistry.h"
 
 #include <cstring>
 
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 #include "headless/suites/HostEntry.h"
 
 namespace headless {
@@ -84,6 +84,12 @@ const SPBasicSuite kBasicSuite = {
 
 const SPBasicSuite* HostBasicSuite() {
     return &kBasicSuite;
+}
+
+// Every application publishes every table the host has; made here so that the model needs nothing of the suites.
+Application::Application() {
+    RegisterAllSuites(suites);
+    MakeCurrent();
 }
 
 }  // namespace headless

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 #include "headless/suites/HostEntry.h"
 
 namespace headless::testing {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "headless/suites/ModuleHost.h"
+#include "headless/loader/ModuleHost.h"
 #include "plugin/sdk/AIMdMemory.h"
 #include "plugin/sdk/AIRealBezier.h"
 #include "plugin/sdk/AIRealMath.h"

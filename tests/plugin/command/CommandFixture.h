@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "headless/suites/ModuleHost.h"
+#include "headless/loader/ModuleHost.h"
 #include "headless/suites/SuiteText.h"
 #include "headless/win32/DialogDriver.h"
 #include "headless/win32/StandIn.h"

@@ -2,8 +2,8 @@
 // resolve against the host process.
 #include <gtest/gtest.h>
 
+#include "headless/loader/ModuleHost.h"
 #include "headless/suites/MenuQueries.h"
-#include "headless/suites/ModuleHost.h"
 #include "headless/win32/DialogDriver.h"
 #include "headless/win32/StandIn.h"
 #include "plugin/resources/MakerInfo.h"

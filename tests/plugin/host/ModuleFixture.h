@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "headless/suites/ModuleHost.h"
+#include "headless/loader/ModuleHost.h"
 #include "plugin/host/ErrorReport.h"
 #include "plugin/host/PluginMain.h"
 #include "plugin/host/SuiteSet.h"

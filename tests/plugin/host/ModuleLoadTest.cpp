@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "headless/suites/ModuleHost.h"
+#include "headless/loader/ModuleHost.h"
 #include "plugin/sdk/AICallers.h"
 #include "plugin/sdk/AINotifier.h"
 #include "tests/support/HostFixture.h"

@@ -1,5 +1,5 @@
 // The info report. Bounds are artwork coordinates (y up) as (left, top, right, bottom).
-#include "headless/app/InfoReport.h"
+#include "headless/cli/InfoReport.h"
 
 #include <map>
 #include <string>

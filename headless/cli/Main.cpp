@@ -6,7 +6,7 @@
 #include <iostream>
 #include <utility>
 
-#include "headless/app/InfoReport.h"
+#include "headless/cli/InfoReport.h"
 #include "headless/svg/SvgError.h"
 #include "headless/svg/SvgFile.h"
 

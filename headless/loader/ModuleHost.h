@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 #include "plugin/sdk/AIActionManager.h"
 #include "plugin/sdk/SPMessageData.h"
 

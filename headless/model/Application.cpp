@@ -1,5 +1,5 @@
 // The application object: documents and the current-instance pointer.
-#include "headless/suites/Application.h"
+#include "headless/model/Application.h"
 
 #include <cstdlib>
 
@@ -10,8 +10,8 @@ Application* gCurrent = nullptr;
 
 }  // namespace
 
-Application::Application() {
-    RegisterAllSuites(suites);
+// The constructor publishes the suite tables, so it lives with the suites (headless/suites/SuiteRegistry.cpp).
+void Application::MakeCurrent() {
     gCurrent = this;
 }
 

@@ -1,5 +1,5 @@
 // Loading a module, registering it, and sending it the host's messages.
-#include "headless/suites/ModuleHost.h"
+#include "headless/loader/ModuleHost.h"
 
 #include <dlfcn.h>
 

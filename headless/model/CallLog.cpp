@@ -1,5 +1,5 @@
 // Queries over the call log.
-#include "headless/suites/CallLog.h"
+#include "headless/model/CallLog.h"
 
 #include <algorithm>
 

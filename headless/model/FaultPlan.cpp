@@ -1,5 +1,5 @@
 // Planned failures of host functions and suites.
-#include "headless/suites/FaultPlan.h"
+#include "headless/model/FaultPlan.h"
 
 namespace headless {
 

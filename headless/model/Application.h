@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "headless/document/Document.h"
-#include "headless/suites/ActionModel.h"
-#include "headless/suites/CallLog.h"
-#include "headless/suites/FaultPlan.h"
-#include "headless/suites/MenuModel.h"
-#include "headless/suites/PluginGroupNames.h"
-#include "headless/suites/PluginModel.h"
-#include "headless/suites/PreferenceStore.h"
-#include "headless/suites/SuiteRegistry.h"
-#include "headless/suites/UserModel.h"
+#include "headless/model/ActionModel.h"
+#include "headless/model/CallLog.h"
+#include "headless/model/FaultPlan.h"
+#include "headless/model/MenuModel.h"
+#include "headless/model/PluginGroupNames.h"
+#include "headless/model/PluginModel.h"
+#include "headless/model/PreferenceStore.h"
+#include "headless/model/SuiteRegistry.h"
+#include "headless/model/UserModel.h"
 
 namespace headless {
 
@@ -96,6 +96,7 @@ private:
         std::uint8_t serial;
     };
     std::size_t Index() const { return static_cast<std::size_t>(current_); }
+    void MakeCurrent();
 
     std::vector<OpenDocument> documents_;
     std::ptrdiff_t current_ = -1;

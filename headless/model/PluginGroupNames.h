@@ -6,7 +6,7 @@
 #include <deque>
 #include <string>
 
-#include "headless/suites/HandleCodec.h"
+#include "headless/model/HandleCodec.h"
 #include "plugin/sdk/AITypes.h"
 
 namespace headless {
