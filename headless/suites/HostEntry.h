@@ -72,8 +72,11 @@ struct HostValueCall<Name, Impl> {
     }
 };
 
-#define TRIMORA_HOST_FN(Suite, Function, Impl) &::headless::HostCall<#Suite "::" #Function, &Impl>::Call
-#define TRIMORA_HOST_VALUE_FN(Suite, Function, Impl) &::headless::HostValueCall<#Suite "::" #Function, &Impl>::Call
+// One entry of a suite table, filled by name: the designator makes the compiler refuse a misspelt slot or one out of
+// the table's order, and the slot and the name in the call log are the same word.
+#define TRIMORA_HOST_FN(Suite, Function, Impl) .Function = &::headless::HostCall<#Suite "::" #Function, &Impl>::Call
+#define TRIMORA_HOST_VALUE_FN(Suite, Function, Impl) \
+    .Function = &::headless::HostValueCall<#Suite "::" #Function, &Impl>::Call
 
 // The application and its current document; refused when there is none.
 Application& App();

@@ -19,9 +19,20 @@ AIBoolean Truth(AIArtHandle art) {
     return ArtOf(art).type == kPathArt;
 }
 
-constexpr auto kProbe = TRIMORA_HOST_FN(TestSuite, Probe, Probe);
-constexpr auto kThrows = TRIMORA_HOST_FN(TestSuite, Throws, Throws);
-constexpr auto kTruth = TRIMORA_HOST_VALUE_FN(TestSuite, Truth, Truth);
+struct TestSuite {
+    AIErr (*Probe)(AIArtHandle art, ASInt16* type);
+    AIErr (*Throws)(AIArtHandle art);
+    AIBoolean (*Truth)(AIArtHandle art);
+};
+
+constexpr TestSuite kTestSuite = {
+    TRIMORA_HOST_FN(TestSuite, Probe, Probe),
+    TRIMORA_HOST_FN(TestSuite, Throws, Throws),
+    TRIMORA_HOST_VALUE_FN(TestSuite, Truth, Truth),
+};
+constexpr auto kProbe = kTestSuite.Probe;
+constexpr auto kThrows = kTestSuite.Throws;
+constexpr auto kTruth = kTestSuite.Truth;
 
 class HostEntry : public HostTest {};
 

@@ -1,7 +1,13 @@
 // The host publishes every suite the module asks for, at the version it asks for, and a test can take any one away.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "plugin/sdk/AIActionManager.h"
@@ -38,6 +44,7 @@
 #include "plugin/sdk/SPBlocks.h"
 #include "plugin/sdk/SPPlugins.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/Paths.h"
 
 namespace headless {
 namespace {
@@ -47,42 +54,111 @@ struct Row {
     int version;
 };
 
-// The module's two tables, framework first, in the order it acquires them.
-const std::vector<Row> kModuleSuites = {
-    {kSPAccessSuite, kSPAccessSuiteVersion},
-    {kSPPluginsSuite, kSPPluginsSuiteVersion},
-    {kAINotifierSuite, kAINotifierSuiteVersion},
-    {kAIAppContextSuite, kAIAppContextSuiteVersion},
-    {kAIUserSuite, kAIUserSuiteVersion},
-    {kAIFilePathSuite, kAIFilePathSuiteVersion},
-    {kAIFoldersSuite, kAIFoldersSuiteVersion},
-    {kSPBlocksSuite, kSPBlocksSuiteVersion},
-    {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion},
-    {kAIActionManagerSuite, kAIActionManagerSuiteVersion},
-    {kAIArtSuite, kAIArtSuiteVersion},
-    {kAIArtSetSuite, kAIArtSetSuiteVersion},
-    {kAIArtStyleSuite, kAIArtStyleSuiteVersion},
-    {kAIDocumentSuite, kAIDocumentSuiteVersion},
-    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-    {kAIFilterSuite, kAIFilterSuiteVersion},
-    {kAIGroupSuite, kAIGroupSuiteVersion},
-    {kAIHitTestSuite, kAIHitTestSuiteVersion},
-    {kAILayerSuite, kAILayerSuiteVersion},
-    {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
-    {kAIMenuSuite, kAIMenuSuiteVersion},
-    {kAIModalParentSuite, kAIModalParentSuiteVersion},
-    {kAIPathSuite, kAIPathSuiteVersion},
-    {kAIPathfinderSuite, kAIPathfinderSuiteVersion},
-    {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
-    {kAIPluginSuite, kAIPluginSuiteVersion},
-    {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion},
-    {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
-    {kAIRasterSuite, kAIRasterSuiteVersion},
-    {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
-    {kAIRealMathSuite, kAIRealMathSuiteVersion},
-    {kAIShapeConstructionSuite, kAIShapeConstructionSuiteVersion},
-    {kAIURLSuite, kAIURLSuiteVersion},
+// A published table: its type, the name its struct is declared with, and the name and version it is acquired by.
+template <typename Table>
+struct Published {
+    using Suite = Table;
+    const char* declaredAs;
+    Row row;
 };
+
+#define TRIMORA_PUBLISHED(Suite)        \
+    Published<Suite> {                  \
+#Suite, {                       \
+            k##Suite, k##Suite##Version \
+        }                               \
+    }
+
+// The module's tables, framework first, in the order it acquires them.
+const auto kModuleTables = std::make_tuple(
+    TRIMORA_PUBLISHED(SPAccessSuite), TRIMORA_PUBLISHED(SPPluginsSuite), TRIMORA_PUBLISHED(AINotifierSuite),
+    TRIMORA_PUBLISHED(AIAppContextSuite), TRIMORA_PUBLISHED(AIUserSuite), TRIMORA_PUBLISHED(AIFilePathSuite),
+    TRIMORA_PUBLISHED(AIFoldersSuite), TRIMORA_PUBLISHED(SPBlocksSuite), TRIMORA_PUBLISHED(AIUnicodeStringSuite),
+    TRIMORA_PUBLISHED(AIActionManagerSuite), TRIMORA_PUBLISHED(AIArtSuite), TRIMORA_PUBLISHED(AIArtSetSuite),
+    TRIMORA_PUBLISHED(AIArtStyleSuite), TRIMORA_PUBLISHED(AIDocumentSuite), TRIMORA_PUBLISHED(AIDocumentViewSuite),
+    TRIMORA_PUBLISHED(AIFilterSuite), TRIMORA_PUBLISHED(AIGroupSuite), TRIMORA_PUBLISHED(AIHitTestSuite),
+    TRIMORA_PUBLISHED(AILayerSuite), TRIMORA_PUBLISHED(AIMdMemorySuite), TRIMORA_PUBLISHED(AIMenuSuite),
+    TRIMORA_PUBLISHED(AIModalParentSuite), TRIMORA_PUBLISHED(AIPathSuite), TRIMORA_PUBLISHED(AIPathfinderSuite),
+    TRIMORA_PUBLISHED(AIPathStyleSuite), TRIMORA_PUBLISHED(AIPluginSuite), TRIMORA_PUBLISHED(AIPluginGroupSuite),
+    TRIMORA_PUBLISHED(AIPreferenceSuite), TRIMORA_PUBLISHED(AIRasterSuite), TRIMORA_PUBLISHED(AIRealBezierSuite),
+    TRIMORA_PUBLISHED(AIRealMathSuite), TRIMORA_PUBLISHED(AIShapeConstructionSuite), TRIMORA_PUBLISHED(AIURLSuite));
+
+#undef TRIMORA_PUBLISHED
+
+const std::vector<Row> kModuleSuites =
+    std::apply([](const auto&... published) { return std::vector<Row>{published.row...}; }, kModuleTables);
+
+// Converts to any slot's type, so that brace-initialising a table with n of these compiles while n fits.
+struct AnySlot {
+    template <typename T>
+    operator T() const;
+};
+
+template <typename Table, typename... Slots>
+constexpr std::size_t SlotCount() {
+    if constexpr (requires { Table{Slots{}..., AnySlot{}}; })
+        return SlotCount<Table, Slots..., AnySlot>();
+    else
+        return sizeof...(Slots);
+}
+
+// A table's slots as a tuple of references, in declaration order.
+template <typename Table>
+auto Slots(const Table& t) {
+    constexpr std::size_t n = SlotCount<Table>();
+    static_assert(n >= 1 && n <= 20, "Slots takes tables of 1 to 20 slots; add a line below");
+    // clang-format off
+    if constexpr (n == 1) { const auto& [a] = t; return std::tie(a); }
+    else if constexpr (n == 2) { const auto& [a, b] = t; return std::tie(a, b); }
+    else if constexpr (n == 3) { const auto& [a, b, c] = t; return std::tie(a, b, c); }
+    else if constexpr (n == 4) { const auto& [a, b, c, d] = t; return std::tie(a, b, c, d); }
+    else if constexpr (n == 5) { const auto& [a, b, c, d, e] = t; return std::tie(a, b, c, d, e); }
+    else if constexpr (n == 6) { const auto& [a, b, c, d, e, f] = t; return std::tie(a, b, c, d, e, f); }
+    else if constexpr (n == 7) { const auto& [a, b, c, d, e, f, g] = t; return std::tie(a, b, c, d, e, f, g); }
+    else if constexpr (n == 8) { const auto& [a, b, c, d, e, f, g, h] = t; return std::tie(a, b, c, d, e, f, g, h); }
+    else if constexpr (n == 9) { const auto& [a, b, c, d, e, f, g, h, i] = t; return std::tie(a, b, c, d, e, f, g, h, i); }
+    else if constexpr (n == 10) { const auto& [a, b, c, d, e, f, g, h, i, j] = t; return std::tie(a, b, c, d, e, f, g, h, i, j); }
+    else if constexpr (n == 11) { const auto& [a, b, c, d, e, f, g, h, i, j, k] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k); }
+    else if constexpr (n == 12) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l); }
+    else if constexpr (n == 13) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m); }
+    else if constexpr (n == 14) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n); }
+    else if constexpr (n == 15) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o); }
+    else if constexpr (n == 16) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p); }
+    else if constexpr (n == 17) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q); }
+    else if constexpr (n == 18) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r); }
+    else if constexpr (n == 19) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r, s] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r, s); }
+    else if constexpr (n == 20) { const auto& [a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r, s, t] = t; return std::tie(a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q, r, s, t); }
+    // clang-format on
+}
+
+// Calls a slot with every argument zero or null: the host refuses such calls, but logs them first.
+template <typename R, typename... A>
+void CallWithZeroes(R (*slot)(A...)) {
+    (void)slot(A{}...);
+}
+
+// The slots each suite struct of the interface declares, in order, read from the headers themselves.
+std::map<std::string, std::vector<std::string>> DeclaredSlots() {
+    const std::regex structOpen(R"(^struct (\w+Suite) \{)");
+    const std::regex slot(R"(\(\*(\w+)\)\()");
+    std::map<std::string, std::vector<std::string>> declared;
+    for (const auto& entry : std::filesystem::directory_iterator(trimora::test::SourcePath("plugin/sdk"))) {
+        if (entry.path().extension() != ".h") continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        std::vector<std::string>* open = nullptr;
+        while (std::getline(in, line)) {
+            std::smatch m;
+            if (std::regex_search(line, m, structOpen))
+                open = &declared[m[1]];
+            else if (line.starts_with("};"))
+                open = nullptr;
+            else if (open && std::regex_search(line, m, slot))
+                open->push_back(m[1]);
+        }
+    }
+    return declared;
+}
 
 // Plays the module: acquires every suite in order, stopping at the first refusal, then releases what it holds.
 AIErr AcquireAllThenRelease(const SPBasicSuite* basic, std::vector<const void*>& tables) {
@@ -123,6 +199,47 @@ TEST_F(PublishedSuites, AnyOneSuiteCanBeRefusedWithACodeOfTheTestsChoice) {
         EXPECT_EQ(tables.size(), missing);
         EXPECT_EQ(fresh.suites.TotalHeld(), 0);
     }
+}
+
+// Each slot of each table logs the name its struct declares at that position: a table filled with two functions of
+// the same type in each other's places is caught here.
+TEST_F(PublishedSuites, EverySlotIsTheFunctionOfItsName) {
+    const auto declared = DeclaredSlots();
+    std::set<std::string> visited;
+    auto checkTable = [&](const char* declaredAs, const auto* table) {
+        ASSERT_NE(table, nullptr) << declaredAs;
+        const auto found = declared.find(declaredAs);
+        ASSERT_NE(found, declared.end()) << declaredAs << " is not declared in plugin/sdk";
+        visited.insert(declaredAs);
+        std::vector<std::string> logged;
+        std::apply(
+            [&](const auto&... slot) {
+                auto call = [&](auto fn) {
+                    const std::size_t mark = app.calls.Calls().size();
+                    if (fn) CallWithZeroes(fn);
+                    const auto since = app.calls.Since(mark);
+                    logged.push_back(since.empty() ? "(nothing logged)" : std::string(since.front()));
+                };
+                (call(slot), ...);
+            },
+            Slots(*table));
+        std::vector<std::string> expected;
+        for (const std::string& name : found->second)
+            expected.push_back(std::string(declaredAs) + "::" + name);
+        EXPECT_EQ(logged, expected);
+    };
+    checkTable("SPBasicSuite", HostBasicSuite());
+    std::apply(
+        [&](const auto&... published) {
+            (checkTable(published.declaredAs, Acquire<typename std::decay_t<decltype(published)>::Suite>(
+                                                  published.row.name, published.row.version)),
+             ...);
+        },
+        kModuleTables);
+    std::set<std::string> declaredNames;
+    for (const auto& [name, slots] : declared)
+        declaredNames.insert(name);
+    EXPECT_EQ(visited, declaredNames) << "a suite declared in plugin/sdk is missing from kModuleTables";
 }
 
 TEST_F(PublishedSuites, AnotherVersionIsNotGranted) {
