@@ -17,28 +17,32 @@ void ArtCollection::Release() {
 
 // The old set goes first, so that two fills never leave two host sets alive.
 template <typename Listing>
-void ArtCollection::Fill(Listing list) {
+AIErr ArtCollection::Fill(Listing list) {
     Release();
     AIArtSet set = nullptr;
     std::size_t count = 0;
-    if (sAIArtSet->NewArtSet(&set) == kNoErr && list(set) == kNoErr && sAIArtSet->CountArtSet(set, &count) == kNoErr) {
+    AIErr err = sAIArtSet->NewArtSet(&set);
+    if (!err) err = list(set);
+    if (!err) err = sAIArtSet->CountArtSet(set, &count);
+    if (!err) {
         set_ = set;
         count_ = count;
-        return;
+        return kNoErr;
     }
     if (set) sAIArtSet->DisposeArtSet(&set);
+    return err;
 }
 
-void ArtCollection::FillFromSelection() {
-    Fill([](AIArtSet set) { return sAIArtSet->SelectedArtSet(set); });
+AIErr ArtCollection::FillFromSelection() {
+    return Fill([](AIArtSet set) { return sAIArtSet->SelectedArtSet(set); });
 }
 
-void ArtCollection::FillFromLayer(AILayerHandle layer) {
+AIErr ArtCollection::FillFromLayer(AILayerHandle layer) {
     if (!layer) {
         Release();
-        return;
+        return kNoErr;
     }
-    Fill([layer](AIArtSet set) { return sAIArtSet->LayerArtSet(layer, set); });
+    return Fill([layer](AIArtSet set) { return sAIArtSet->LayerArtSet(layer, set); });
 }
 
 AIArtHandle ArtCollection::At(ASInt32 index) const {

@@ -12,10 +12,11 @@ public:
     ArtCollection(const ArtCollection&) = delete;
     ArtCollection& operator=(const ArtCollection&) = delete;
 
-    // Every selected object, each container before its members, in the host's order.
-    void FillFromSelection();
+    // Every selected object, each container before its members, in the host's order. Answers the host's
+    // refusal, for callers to whom an empty list would read as "nothing there".
+    AIErr FillFromSelection();
     // The layer's group, then every object of the layer at any depth. A null layer leaves the collection empty.
-    void FillFromLayer(AILayerHandle layer);
+    AIErr FillFromLayer(AILayerHandle layer);
 
     ASUInt64 Count() const { return count_; }
     // Null outside [0, Count()) and when the host cannot answer.
@@ -24,7 +25,7 @@ public:
 
 private:
     template <typename Listing>
-    void Fill(Listing list);
+    AIErr Fill(Listing list);
     void Release();
 
     ASUInt64 count_ = 0;

@@ -11,8 +11,9 @@ AIErr PathCutter::SetWorkLayer(AILayerHandle layer) {
 }
 
 AIErr PathCutter::RunPathfinder(ASInt32 code) {
+    // Without the selection the operation would be handed null objects and answer a code of its own.
     ArtCollection selection;
-    selection.FillFromSelection();
+    if (AIErr err = selection.FillFromSelection()) return err;
 
     // The operations expect a message from the host; the record made here gets the header the host would give it.
     AIFilterMessage message{};

@@ -70,7 +70,7 @@ TEST_F(ArtCollections, AFailedFillLeavesItEmptyAndKeepsNoSet) {
         app.faults.Clear();
         app.faults.FailCall(step, FourCharErr("BAD!"));
         ArtCollection collection;
-        collection.FillFromSelection();
+        EXPECT_EQ(collection.FillFromSelection(), FourCharErr("BAD!"));
         EXPECT_FALSE(collection.IsValid());
         EXPECT_EQ(collection.Count(), 0u);
         EXPECT_EQ(app.artSets.LiveCount(), 0u);
@@ -81,7 +81,7 @@ TEST_F(ArtCollections, AFailedFillLeavesItEmptyAndKeepsNoSet) {
     ASSERT_EQ(doc.DeleteLayer(other), kNoErr);
     app.faults.Clear();
     ArtCollection collection;
-    collection.FillFromLayer(gone);
+    EXPECT_NE(collection.FillFromLayer(gone), kNoErr);
     EXPECT_FALSE(collection.IsValid());
     EXPECT_EQ(app.artSets.LiveCount(), 0u);
 }
