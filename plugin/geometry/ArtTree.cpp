@@ -64,3 +64,13 @@ AIErr ClearLayerArt(AILayerHandle layer) {
     sAILayer->SetLayerVisible(layer, visible);
     return result;
 }
+
+AIErr FindPlace(AIArtHandle art, ArtPlace* place) {
+    if (AIErr err = sAIArt->GetArtSibling(art, &place->next)) return err;
+    return sAIArt->GetArtParent(art, &place->parent);
+}
+
+AIErr ReturnToPlace(AIArtHandle art, const ArtPlace& place) {
+    return place.next ? sAIArt->ReorderArt(art, kPlaceAbove, place.next)
+                      : sAIArt->ReorderArt(art, kPlaceInsideOnBottom, place.parent);
+}

@@ -11,3 +11,12 @@ AIErr SetArtTreeAttr(AIArtHandle art, ASInt32 mask, ASInt32 values, bool followS
 // Deletes every top-level object of the layer (the layer's group stays), unlocking and showing the layer and the
 // objects first. The layer's lock and visibility are put back even when a deletion fails.
 AIErr ClearLayerArt(AILayerHandle layer);
+
+// Where an object stands among its siblings, so that an operation that moved it can put it back on failure.
+struct ArtPlace {
+    AIArtHandle next = nullptr;    // the sibling behind it, or null when it is the last
+    AIArtHandle parent = nullptr;  // used when it is the last
+};
+AIErr FindPlace(AIArtHandle art, ArtPlace* place);
+// Moves art back to the place found earlier; answers the host's code.
+AIErr ReturnToPlace(AIArtHandle art, const ArtPlace& place);
