@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "plugin/sdk/AIArt.h"
 #include "plugin/sdk/AITypes.h"
 
 // Holds handles only; the objects belong to the document. Clear keeps the storage for the next cut.
@@ -14,6 +15,12 @@ public:
     // Null past the end.
     AIArtHandle At(std::size_t position) const { return position < handles_.size() ? handles_[position] : nullptr; }
     void Clear() { handles_.clear(); }
+
+    // Joins the listed paths into one new compound path placed by `order` relative to `reference`; the last
+    // handle ends up frontmost. Fewer than two handles make nothing. Every handle is checked to be a path, or a
+    // group or compound path of paths, before anything moves: otherwise -2 (kNotAPathTreeErr) and nothing changes.
+    // On a host failure the handles moved so far go back where they were and the compound is removed.
+    AIErr MakeCompoundPath(AIPaintOrder order, AIArtHandle reference, AIArtHandle* compound) const;
 
 private:
     std::vector<AIArtHandle> handles_;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +44,26 @@ protected:
     }
     std::size_t Mark() const { return app.calls.Calls().size(); }
 
+    // Runs `operation` once to learn the host calls it makes, then again for each of them failing in turn with
+    // kFault, after `reset` has rebuilt the start; `check` gets the failing call, its position and the answer.
+    static constexpr AIErr kFault = FourCharErr("FLT!");
+    template <typename Operation, typename Reset, typename Check>
+    void FailEachCall(Operation operation, Reset reset, Check check) {
+        reset();
+        const std::size_t mark = Mark();
+        ASSERT_EQ(operation(), kNoErr);
+        const std::vector<std::string_view> calls = CallsSince(mark);
+        std::map<std::string_view, int> nth;
+        for (std::size_t i = 0; i < calls.size(); ++i) {
+            SCOPED_TRACE(std::string(calls[i]) + " #" + std::to_string(nth[calls[i]] + 1));
+            reset();
+            app.faults.FailCall(std::string(calls[i]), kFault, ++nth[calls[i]]);
+            const AIErr err = operation();
+            app.faults.Clear();
+            check(calls[i], i, err);
+        }
+    }
+
     std::vector<headless::ArtId> Children(headless::ArtId parent) {
         std::vector<headless::ArtId> out;
         for (headless::ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
@@ -53,12 +75,19 @@ protected:
     SPPluginRef pluginRef = nullptr;
 
 private:
-    const SuiteEntry rows_[5] = {
+    const SuiteEntry rows_[12] = {
         SuiteRow(kAIArtSuite, kAIArtSuiteVersion, &sAIArt),
         SuiteRow(kAIArtSetSuite, kAIArtSetSuiteVersion, &sAIArtSet),
         SuiteRow(kAILayerSuite, kAILayerSuiteVersion, &sAILayer),
         SuiteRow(kAIPathfinderSuite, kAIPathfinderSuiteVersion, &sAIPathfinder),
         SuiteRow(kAIPluginSuite, kAIPluginSuiteVersion, &sAIPlugin),
+        SuiteRow(kAIPathSuite, kAIPathSuiteVersion, &sAIPath),
+        SuiteRow(kAIPathStyleSuite, kAIPathStyleSuiteVersion, &sAIPathStyle),
+        SuiteRow(kAIRealMathSuite, kAIRealMathSuiteVersion, &sAIRealMath),
+        SuiteRow(kAIShapeConstructionSuite, kAIShapeConstructionSuiteVersion, &sAIShapeConstruction),
+        SuiteRow(kAIGroupSuite, kAIGroupSuiteVersion, &sAIGroup),
+        SuiteRow(kAIRasterSuite, kAIRasterSuiteVersion, &sAIRaster),
+        SuiteRow(kSPBlocksSuite, kSPBlocksSuiteVersion, &sSPBlocks),
     };
 };
 
