@@ -2,11 +2,13 @@
 JOBS ?= 2
 TEST_DIR := build/test
 RELEASE_DIR := build/release
+WINDOWS_DIR := build/windows
 
-.PHONY: test setup configure-test build-test build-release release bench format clean
+.PHONY: test setup configure-test build-test build-release release windows build-windows bench format clean
 
-# The sanitizer build, the optimised build (it sees warnings the other does not), then every test.
-test: setup build-test build-release
+# The sanitizer build, the optimised build (it sees warnings the other does not), the Windows plug-in (its file
+# and its dialogs under Wine are tested too), then every test.
+test: setup build-test build-release build-windows
 	ctest --test-dir $(TEST_DIR) --output-on-failure -j$(JOBS)
 
 setup:
@@ -23,6 +25,13 @@ release: setup build-release
 build-release:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DTRIMORA_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+# The module as a Windows plug-in, cross-built with MinGW-w64: $(WINDOWS_DIR)/bin/Zavik-Trimora.aip.
+windows: setup build-windows
+
+build-windows:
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WINDOWS_DIR) -j$(JOBS)
 
 bench: release
 	./scripts/run-benchmarks.sh $(RELEASE_DIR)

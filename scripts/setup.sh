@@ -6,6 +6,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libpolyclipping-dev libpugixml-dev libpng-dev nlohmann-json3-dev libcli11-dev
     librsvg2-bin
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    wine64 xvfb xdotool imagemagick fonts-ipafont-gothic python3
 )
 missing=()
 for p in "${packages[@]}"; do

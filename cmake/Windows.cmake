@@ -1,0 +1,12 @@
+# The Windows build (`make windows`): the module as a plug-in DLL with its resources compiled from the same script.
+# Everything the programs need from the compiler's runtime is linked in, so that they need nothing but system DLLs;
+# the linker's warnings (a resource defined twice is only a warning to it) are errors like the compiler's.
+enable_language(RC)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+
+add_subdirectory(plugin)
+
+# The dialogs, pictures, property list and version record; named as the version record's original file name says.
+target_sources(trimora_module PRIVATE ${PROJECT_SOURCE_DIR}/plugin/resources/trimora.rc)
+set_target_properties(trimora_module PROPERTIES PREFIX "" OUTPUT_NAME Zavik-Trimora SUFFIX .aip)
