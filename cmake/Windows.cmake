@@ -1,8 +1,9 @@
 # The Windows build (`make windows`): the module as a plug-in DLL with its resources compiled from the same script.
 # Everything the programs need from the compiler's runtime is linked in, so that they need nothing but system DLLs;
-# the linker's warnings (a resource defined twice is only a warning to it) are errors like the compiler's.
+# the linker's warnings (a resource defined twice is only a warning to it) are errors like the compiler's. The
+# static runtime brings its debugging sections along; the shipped file goes without them.
 enable_language(RC)
-add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings -s)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 
 add_subdirectory(plugin)
