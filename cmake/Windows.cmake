@@ -3,6 +3,8 @@
 # the linker's warnings (a resource defined twice is only a warning to it) are errors like the compiler's. The
 # static runtime brings its debugging sections along; the shipped file goes without them.
 enable_language(RC)
+# <windows.h> must not make min and max macros of its own: they would break std::min and std::max after it.
+add_compile_definitions(NOMINMAX)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings -s)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 

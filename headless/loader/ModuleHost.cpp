@@ -1,7 +1,11 @@
 // Loading a module, registering it, and sending it the host's messages.
 #include "headless/loader/ModuleHost.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include "headless/suites/HostEntry.h"
 #include "headless/suites/PluginRegistry.h"
@@ -12,10 +16,40 @@
 namespace headless {
 namespace {
 
+#ifdef _WIN32
+// Windows keeps no loader text; the error code names what went wrong.
+std::string LoaderError(const std::string& fallback) {
+    const DWORD code = GetLastError();
+    return code ? "Windows error " + std::to_string(code) : fallback;
+}
+
+void* OpenLibrary(const std::string& path) {
+    return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
+}
+PluginEntry FindEntry(void* library) {
+    return reinterpret_cast<PluginEntry>(
+        reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), "PluginMain")));
+}
+void CloseLibrary(void* library) {
+    FreeLibrary(static_cast<HMODULE>(library));
+}
+#else
 std::string LoaderError(const std::string& fallback) {
     const char* text = dlerror();
     return text ? text : fallback;
 }
+
+void* OpenLibrary(const std::string& path) {
+    dlerror();
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+PluginEntry FindEntry(void* library) {
+    return reinterpret_cast<PluginEntry>(dlsym(library, "PluginMain"));
+}
+void CloseLibrary(void* library) {
+    dlclose(library);
+}
+#endif
 
 }  // namespace
 
@@ -44,10 +78,14 @@ void ModuleHost::Attach(PluginEntry entry, const std::string& filePath) {
 }
 
 bool ModuleHost::IsMapped(const std::string& path) {
+#ifdef _WIN32
+    return GetModuleHandleA(path.c_str()) != nullptr;
+#else
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (!handle) return false;
     dlclose(handle);
     return true;
+#endif
 }
 
 bool ModuleHost::Open() {
@@ -56,13 +94,12 @@ bool ModuleHost::Open() {
         loadError_ = "no module file to load";
         return false;
     }
-    dlerror();
-    library_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    library_ = OpenLibrary(path_);
     if (!library_) {
         loadError_ = "cannot load module " + path_ + ": " + LoaderError("unknown error");
         return false;
     }
-    entry_ = reinterpret_cast<PluginEntry>(dlsym(library_, "PluginMain"));
+    entry_ = FindEntry(library_);
     if (!entry_) {
         loadError_ = "module " + path_ + " has no PluginMain: " + LoaderError("symbol not found");
         Close();
@@ -73,7 +110,7 @@ bool ModuleHost::Open() {
 }
 
 void ModuleHost::Close() {
-    if (library_) dlclose(library_);
+    if (library_) CloseLibrary(library_);
     library_ = nullptr;
     entry_ = nullptr;
 }

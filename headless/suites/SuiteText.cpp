@@ -1,9 +1,15 @@
-// Conversions through iconv for the platform encoding, and the UTF-8 form of the host's Unicode strings.
+// Conversions through iconv (Windows' own code pages on Windows) for the platform encoding, and the UTF-8 form of
+// the host's Unicode strings.
 #include "headless/suites/SuiteText.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <cerrno>
+#include <climits>
 #include <optional>
 
 #include "headless/suites/HostEntry.h"
@@ -13,6 +19,44 @@
 namespace headless::suitetext {
 namespace {
 
+#ifdef _WIN32
+// Windows converts by way of UTF-16 between code pages named as iconv names them: "UTF-8" or "CPnnn".
+class Converter {
+public:
+    Converter(const std::string& to, const std::string& from) : to_(CodePage(to)), from_(CodePage(from)) {}
+
+    std::string Convert(std::string_view in) const {
+        if (in.empty()) return {};
+        if (in.size() > INT_MAX) Throw(kBadParameterErr);
+        const int inLength = static_cast<int>(in.size());
+        const int wideLength = MultiByteToWideChar(from_, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
+        if (wideLength <= 0) Throw(kBadParameterErr);
+        std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+        MultiByteToWideChar(from_, MB_ERR_INVALID_CHARS, in.data(), inLength, wide.data(), wideLength);
+        // A character the target cannot hold is an error, as it is to iconv, not a question mark.
+        BOOL lossy = FALSE;
+        BOOL* const lossyOut = to_ == CP_UTF8 ? nullptr : &lossy;
+        const DWORD flags = to_ == CP_UTF8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+        const int outLength = WideCharToMultiByte(to_, flags, wide.data(), wideLength, nullptr, 0, nullptr, lossyOut);
+        if (outLength <= 0 || lossy) Throw(kBadParameterErr);
+        std::string out(static_cast<std::size_t>(outLength), '\0');
+        WideCharToMultiByte(to_, flags, wide.data(), wideLength, out.data(), outLength, nullptr, nullptr);
+        return out;
+    }
+
+private:
+    static UINT CodePage(const std::string& name) {
+        if (name == "UTF-8") return CP_UTF8;
+        if (name.size() > 2 && name.compare(0, 2, "CP") == 0 &&
+            name.find_first_not_of("0123456789", 2) == std::string::npos && name.size() < 8)
+            return static_cast<UINT>(std::stoul(name.substr(2)));
+        Throw(kBadParameterErr);  // an encoding this host does not know
+    }
+
+    UINT to_;
+    UINT from_;
+};
+#else
 class Converter {
 public:
     Converter(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {
@@ -45,6 +89,7 @@ public:
 private:
     iconv_t cd_;
 };
+#endif
 
 }  // namespace
 
