@@ -7,7 +7,7 @@ packages=(
     libpolyclipping-dev libpugixml-dev libpng-dev nlohmann-json3-dev libcli11-dev
     librsvg2-bin
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-    wine64 xvfb xdotool imagemagick fonts-ipafont-gothic python3
+    wine64 xvfb xdotool imagemagick fonts-ipafont-gothic fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

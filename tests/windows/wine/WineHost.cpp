@@ -1,0 +1,102 @@
+// The stand-in host built for Windows, to run the plug-in DLL under Wine: it loads the file with LoadLibrary, starts
+// it through PluginMain, and opens its dialogs from the menu, where the real dialog manager shows them and a driver
+// outside plays the user. Each step ends with a line on standard output for the driver to check.
+//
+//   trimora_wine_host PLUGIN STEP...   steps: about (the About item), clip (the clip item)
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "headless/loader/ModuleHost.h"
+#include "headless/suites/MenuQueries.h"
+#include "tests/windows/wine/DialogProbe.h"
+#include "tests/windows/wine/ImportPatch.h"
+
+namespace {
+
+constexpr const char* kClipItem = "Zavik-Trimora2.5...";
+constexpr const char* kAboutGroup = "AboutZavikName";
+constexpr int kOptionsTemplate = 102;
+constexpr int kAboutTemplate = 107;
+
+int gSiteOpenings = 0;
+
+// Stands in for the shell: the web site is named, never opened. Above 32 is success to the caller.
+HINSTANCE WINAPI OpenNothing(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT show) {
+    ++gSiteOpenings;
+    std::printf("shell %s %s %d\n", verb ? verb : "(null)", file ? file : "(null)", show);
+    std::fflush(stdout);
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
+void Say(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+int Run(const std::string& plugin, int stepCount, char** steps) {
+    headless::Application app;
+    // The dialogs' owner: the host's main window, a real one here, which Windows insists on. It stays hidden.
+    HWND mainWindow = CreateWindowExA(0, "STATIC", "trimora", WS_OVERLAPPEDWINDOW, 0, 0, 320, 200, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+    if (!mainWindow) {
+        Say("no main window");
+        return 2;
+    }
+    app.context.mainWindow = reinterpret_cast<AIWindowRef>(mainWindow);
+    headless::ModuleHost host(app);
+    if (!host.Load(plugin)) {
+        Say("load failed: " + host.LoadError());
+        return 2;
+    }
+    const auto module = GetModuleHandleA(plugin.c_str());
+    if (!module || !trimora::wine::RedirectImport(module, "shell32.dll", "ShellExecuteA",
+                                                  reinterpret_cast<const void*>(&OpenNothing))) {
+        Say("cannot stand between the plug-in and the shell");
+        return 2;
+    }
+    Say("startup " + std::to_string(host.Startup()));
+    const auto clip = headless::FindMenuItem(app, "Objects", kClipItem);
+    const auto about = headless::FindMenuItem(app, kAboutGroup, kClipItem);
+    Say(std::string("menu clip ") + (clip ? "added" : "missing") + " about " + (about ? "added" : "missing"));
+    for (const auto& event : app.actions.registered)
+        Say("action " + event.name);
+
+    trimora::wine::DialogProbe probe(module, stdout);
+    for (int i = 0; i < stepCount; ++i) {
+        const std::string step = steps[i];
+        const int shownBefore = probe.Shown();
+        const int openedBefore = gSiteOpenings;
+        if (step == "about" && about) {
+            probe.Expect(kAboutTemplate);
+            const AIErr result = host.MenuGo(headless::MenuItemHandle(about));
+            Say("about " + std::to_string(result) + " shown " + std::to_string(probe.Shown() - shownBefore) + " site " +
+                std::to_string(gSiteOpenings - openedBefore));
+        } else if (step == "clip" && clip) {
+            probe.Expect(kOptionsTemplate);
+            const AIErr result = host.MenuGo(headless::MenuItemHandle(clip));
+            Say("clip " + std::to_string(result) + " shown " + std::to_string(probe.Shown() - shownBefore));
+        } else {
+            Say("unknown step or missing item: " + step);
+            return 2;
+        }
+    }
+    Say("shutdown " + std::to_string(host.Shutdown()));
+    DestroyWindow(mainWindow);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PLUGIN STEP...\n", argv[0]);
+        return 2;
+    }
+    _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n, as the driver reads them
+    return Run(argv[1], argc - 2, argv + 2);
+}
