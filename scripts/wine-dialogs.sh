@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Windows plug-in under Wine on a virtual display: start-up and shut-down through PluginMain, and the About box
-# shown by the real dialog manager and played with key presses (the web-site button twice, Escape, Enter). It is
-# shown twice, with the Japanese font and without it, and the screenshots are kept in OUTPUT_DIR.
+# The Windows plug-in under Wine on a virtual display: start-up and shut-down through PluginMain, the About box and
+# the options dialog shown by the real dialog manager and played with key presses, the choices read back from the
+# preferences. The About box is shown again without the Japanese font, to see that the glyph check can fail.
+# Screenshots and the host's logs are kept in OUTPUT_DIR.
 # Usage: wine-dialogs.sh WINDOWS_BUILD_DIR OUTPUT_DIR. Exits 77 (skipped) when Wine, the display tools or the
 # Windows build are missing.
 set -euo pipefail
@@ -29,7 +30,7 @@ fail() {
 # is given to Wine alone; this shell need not have it.
 wine_env=(LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
 xvfb=$!
 host=
 cleanup() {
@@ -52,53 +53,56 @@ wait_for_line() {
     return 1
 }
 
-about_window() {
+dialog_window() {
     xdotool search --name 'Zavik-Trimora2.5' | head -n 1
 }
 
-# One run of the host with the About step; $1 names it, then any more variables for Wine's environment.
-show_about() {
-    local name=$1 log=$out/$1.log
-    shift
+# Starts the host on the plug-in with the given steps; $1 names the run, $2 holds more variables for Wine.
+start_host() {
+    local name=$1 extra=$2
+    shift 2
+    log=$out/$name.log
     : >"$log"
-    env "${wine_env[@]}" "$@" "$wine" "$host_exe" "Z:${plugin//\//\\}" about >"$log" 2>"$out/$name.err" &
+    # shellcheck disable=SC2086 # $extra is a list of assignments
+    env "${wine_env[@]}" $extra "$wine" "$host_exe" "Z:${plugin//\//\\}" "$@" >"$log" 2>"$out/$name.err" &
     host=$!
-    wait_for_line "$log" '^dialog 107 ' || { fail "$name: no About box"; cat "$log" "$out/$name.err"; return 1; }
-    local window
-    window=$(about_window)
-    [ -n "$window" ] || { fail "$name: the About box has no window on the display"; return 1; }
-    sleep 0.5  # drawn
-    import -window "$window" "$out/$name.png"
-    title=$(xdotool getwindowname "$window")
 }
 
-close_about() {
-    local window
-    window=$(about_window)
-    xdotool windowfocus "$window" key Return
-    wait_for_line "$1" '^shutdown ' || fail "the host did not shut the plug-in down"
+# Waits for dialog $1 to be shown and takes its screenshot as $2.png; fails when $3 (a log pattern) comes first.
+shown() {
+    local id=$1 shot=$2 instead=$3
+    wait_for_line "$log" "^dialog $id |$instead" || { fail "dialog $id did not come"; cat "$log"; return 1; }
+    grep -qE "$instead" "$log" && return 1
+    window=$(dialog_window)
+    [ -n "$window" ] || { fail "dialog $id has no window on the display"; return 1; }
+    sleep 0.5  # drawn
+    import -window "$window" "$out/$shot.png"
+    expected=$(field expected "dialog $id")
+    [ "$(field client "dialog $id")" = "$expected" ] ||
+        fail "dialog $id: client area is not the template's $(field units "dialog $id") units at the font's size"
+    [ "$(identify -format '%wx%h' "$out/$shot.png")" = "$expected" ] || fail "dialog $id: screenshot size"
+}
+
+field() {  # the value after word $1 on the last line of the log that starts with $2
+    grep -E "^$2" "$log" | tail -n 1 | sed -E "s/.* $1 ([^ ]+).*/\1/"
+}
+
+finish_host() {
+    wait_for_line "$log" '^shutdown ' || fail "the host did not shut the plug-in down"
     wait "$host" || fail "the host ended with $?"
     host=
+    grep -qx 'shutdown 0' "$log" || fail "shut-down did not answer 0"
 }
 
-field() {  # the value after word $2 on the line of $1 that starts with $3
-    grep -E "^$3" "$1" | head -n 1 | sed -E "s/.* $2 ([^ ]+).*/\1/"
-}
-
-# With the Japanese font.
-log=$out/about.log
-if show_about about WINEPREFIX="$out/prefix"; then
+# With the Japanese font: the About box, then the options dialog cancelled and confirmed.
+start_host run "WINEPREFIX=$out/prefix" about clip clip
+if shown 107 about '^about '; then
     grep -qx 'startup 0' "$log" || fail "start-up did not answer 0"
     grep -qx 'menu clip added about added' "$log" || fail "the menu items are not all there"
     grep -qx 'action Zavik-Trimora2.5' "$log" || fail "the action is not registered"
-    [ "$title" = "Zavik-Trimora2.5について" ] || fail "caption reads '$title'"
-    expected=$(field "$log" expected 'dialog 107')
-    [ "$(field "$log" client 'dialog 107')" = "$expected" ] ||
-        fail "client area is not the template's $(field "$log" units 'dialog 107') units at the font's size"
-    [ "$(identify -format '%wx%h' "$out/about.png")" = "$expected" ] || fail "the screenshot is not the dialog's size"
-    [ "$(field "$log" missing glyphs)" = 0 ] || fail "the font lacks glyphs for $(field "$log" missing glyphs) characters"
+    [ "$(xdotool getwindowname "$window")" = "Zavik-Trimora2.5について" ] || fail "the About box's caption is wrong"
+    [ "$(field missing glyphs)" = 0 ] || fail "the font lacks glyphs for: $(grep '^glyphs' "$log" | tail -n 1)"
 
-    window=$(about_window)
     xdotool windowfocus "$window" key Tab space
     wait_for_line "$log" '^shell ' || fail "the web-site button did nothing"
     xdotool key space
@@ -106,29 +110,52 @@ if show_about about WINEPREFIX="$out/prefix"; then
     [ "$(grep -c '^shell open https://' "$log")" = 2 ] || fail "two presses did not open the site twice"
     xdotool key Escape
     sleep 1
-    [ -n "$(about_window)" ] && ! grep -q '^about ' "$log" || fail "Escape closed the About box"
-    xdotool key shift+Tab
-    close_about "$log"
-    grep -qx 'about 0 shown 1 site 2' "$log" || fail "the About item did not answer 0 after one box: $(grep '^about' "$log")"
-    grep -qx 'shutdown 0' "$log" || fail "shut-down did not answer 0"
+    [ -n "$(dialog_window)" ] && ! grep -q '^about ' "$log" || fail "Escape closed the About box"
+    xdotool key shift+Tab Return
+    wait_for_line "$log" '^about ' && grep -qx "about 0 shown 1 site 2" "$log" ||
+        fail "the About item did not answer 0 after one box: $(grep '^about' "$log")"
 fi
+# The options dialog comes once the clip command shows it; until then the command answers at once.
+if shown 102 options-cancelled '^clip .* shown 0'; then
+    [ "$(field missing glyphs)" = 0 ] || fail "the font lacks glyphs for: $(grep '^glyphs' "$log" | tail -n 1)"
+    xdotool windowfocus "$window" key Escape
+    wait_for_line "$log" '^preferences ' || fail "Escape did not end the command"
+    grep -qx "clip 'STOP' shown 1" "$log" || fail "Escape did not give 'STOP': $(grep '^clip' "$log")"
+    grep -E '^preferences' "$log" | grep -qE '=[0-9]' && fail "cancelling wrote preferences"
+    if shown 102 options '^clip .* shown 0'; then
+        # Focus starts on "実行"; the arrows walk the one group to "内側削除", Tab goes on to the first check box.
+        xdotool windowfocus "$window" key Down Down Down Tab space
+        sleep 0.5
+        import -window "$window" "$out/options-chosen.png"
+        xdotool key Return
+        wait_for_line "$log" '^preferences .*=[0-9]' || fail "Enter did not confirm"
+        [ "$(grep -E '^clip' "$log" | tail -n 1)" = "clip 0 shown 1" ] || fail "confirming did not answer 0"
+        grep -qx 'preferences ClipType=1 DeleteEmptyLayer=1 DeleteTextOnTheLine=0 ShowProgress=0 PreserveMaskPath=0' \
+            "$log" || fail "the choices did not reach the preferences: $(grep '^preferences' "$log" | tail -n 1)"
+    fi
+else
+    grep -qE '^clip .* shown 0' "$log" && echo "note: the clip command shows no options dialog yet; not checked"
+fi
+finish_host
 
-# Without it: a Latin font only. The Japanese characters then lack glyphs and the labels look different.
+# Without it: a Latin font only. The Japanese characters then lack glyphs and the labels look different. Wine keeps
+# what it learnt of the fonts in its prefix, so this run has a prefix of its own.
 cat >"$out/no-japanese-font.conf" <<CONF
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$out/fontconfig-cache</cachedir></fontconfig>
 CONF
-# Wine keeps what it learnt of the fonts in its prefix, so this run has a prefix of its own.
-if show_about about-no-font WINEPREFIX="$out/prefix-no-japanese-font" FONTCONFIG_FILE="$out/no-japanese-font.conf"; then
-    [ "$(field "$out/about-no-font.log" missing glyphs)" != 0 ] ||
+start_host run-no-font "WINEPREFIX=$out/prefix-no-japanese-font FONTCONFIG_FILE=$out/no-japanese-font.conf" about
+if shown 107 about-no-font '^about '; then
+    [ "$(field missing glyphs)" != 0 ] ||
         fail "without the Japanese font every character still has a glyph: the check cannot see boxes"
     if [ -f "$out/about.png" ] && cmp -s "$out/about.png" "$out/about-no-font.png"; then
         fail "the Japanese labels look the same without their font"
     fi
-    close_about "$out/about-no-font.log"
+    xdotool windowfocus "$window" key Return
 fi
+finish_host
 
-echo "screenshots: $out/about.png $out/about-no-font.png"
+echo "screenshots: $out/*.png"
 [ "$failures" = 0 ] && echo "Wine dialogs: all checks passed" || echo "Wine dialogs: $failures failed"
 [ "$failures" = 0 ]

@@ -2,6 +2,8 @@
 // of the width and an eighth of the height of one character a unit, measured as Windows measures it.
 #include "tests/windows/wine/DialogProbe.h"
 
+#include <string>
+
 namespace trimora::wine {
 
 namespace {
@@ -41,11 +43,17 @@ SIZE BaseUnits(HWND dialog) {
 struct GlyphCount {
     int characters = 0;
     int missing = 0;
+    std::string which;  // the missing characters' code points, to name them in a failure
 };
 
 // Characters of the controls' texts that the control's font has no glyph for: they would be drawn as boxes.
 BOOL CALLBACK CountGlyphs(HWND control, LPARAM lParam) {
     auto& count = *reinterpret_cast<GlyphCount*>(lParam);
+    // A picture's "text" is the number of its bitmap.
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    const auto type = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & SS_TYPEMASK;
+    if (lstrcmpiA(className, "Static") == 0 && (type == SS_BITMAP || type == SS_ICON)) return TRUE;
     wchar_t text[512] = {};
     const int length = GetWindowTextW(control, text, 512);
     HDC dc = GetDC(control);
@@ -55,7 +63,12 @@ BOOL CALLBACK CountGlyphs(HWND control, LPARAM lParam) {
         WORD glyph = 0;
         GetGlyphIndicesW(dc, &text[i], 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
         ++count.characters;
-        if (glyph == 0xFFFF) ++count.missing;
+        if (glyph == 0xFFFF) {
+            ++count.missing;
+            char name[16];
+            std::snprintf(name, sizeof name, " U+%04X", static_cast<unsigned>(text[i]));
+            count.which += name;
+        }
     }
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
@@ -97,7 +110,7 @@ void DialogProbe::Report(HWND dialog) {
                  window.right - window.left, window.bottom - window.top, window.left, window.top);
     GlyphCount glyphs;
     EnumChildWindows(dialog, &CountGlyphs, reinterpret_cast<LPARAM>(&glyphs));
-    std::fprintf(out_, "glyphs %d missing %d\n", glyphs.characters, glyphs.missing);
+    std::fprintf(out_, "glyphs %d missing %d%s\n", glyphs.characters, glyphs.missing, glyphs.which.c_str());
     std::fflush(out_);
 }
 

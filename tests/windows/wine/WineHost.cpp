@@ -7,6 +7,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* kClipItem = "Zavik-Trimora2.5...";
 constexpr const char* kAboutGroup = "AboutZavikName";
+constexpr const char* kPreferenceSection = "Zavik-Trimora2.5";
 constexpr int kOptionsTemplate = 102;
 constexpr int kAboutTemplate = 107;
 
@@ -31,6 +33,29 @@ HINSTANCE WINAPI OpenNothing(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT
     std::printf("shell %s %s %d\n", verb ? verb : "(null)", file ? file : "(null)", show);
     std::fflush(stdout);
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
+// A host code as the driver compares it: four printable characters as 'STOP', anything else as a number.
+std::string CodeText(AIErr code) {
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>((static_cast<std::uint32_t>(code) >> shift) & 0xFF);
+        if (c < 0x20 || c > 0x7E) return std::to_string(code);
+        text += c;
+    }
+    return "'" + text + "'";
+}
+
+// The options as the menu command left them in the preferences, in the order of the dialog's record.
+std::string ClipPreferences(const headless::Application& app) {
+    std::string text = "preferences";
+    for (const char* key :
+         {"ClipType", "DeleteEmptyLayer", "DeleteTextOnTheLine", "ShowProgress", "PreserveMaskPath"}) {
+        const auto number = app.preferences.GetInteger(kPreferenceSection, key);
+        const auto flag = app.preferences.GetBoolean(kPreferenceSection, key);
+        text += std::string(" ") + key + "=" + (number ? std::to_string(*number) : flag ? std::to_string(*flag) : "-");
+    }
+    return text;
 }
 
 void Say(const std::string& line) {
@@ -59,7 +84,7 @@ int Run(const std::string& plugin, int stepCount, char** steps) {
         Say("cannot stand between the plug-in and the shell");
         return 2;
     }
-    Say("startup " + std::to_string(host.Startup()));
+    Say("startup " + CodeText(host.Startup()));
     const auto clip = headless::FindMenuItem(app, "Objects", kClipItem);
     const auto about = headless::FindMenuItem(app, kAboutGroup, kClipItem);
     Say(std::string("menu clip ") + (clip ? "added" : "missing") + " about " + (about ? "added" : "missing"));
@@ -74,18 +99,19 @@ int Run(const std::string& plugin, int stepCount, char** steps) {
         if (step == "about" && about) {
             probe.Expect(kAboutTemplate);
             const AIErr result = host.MenuGo(headless::MenuItemHandle(about));
-            Say("about " + std::to_string(result) + " shown " + std::to_string(probe.Shown() - shownBefore) + " site " +
+            Say("about " + CodeText(result) + " shown " + std::to_string(probe.Shown() - shownBefore) + " site " +
                 std::to_string(gSiteOpenings - openedBefore));
         } else if (step == "clip" && clip) {
             probe.Expect(kOptionsTemplate);
             const AIErr result = host.MenuGo(headless::MenuItemHandle(clip));
-            Say("clip " + std::to_string(result) + " shown " + std::to_string(probe.Shown() - shownBefore));
+            Say("clip " + CodeText(result) + " shown " + std::to_string(probe.Shown() - shownBefore));
+            Say(ClipPreferences(app));
         } else {
             Say("unknown step or missing item: " + step);
             return 2;
         }
     }
-    Say("shutdown " + std::to_string(host.Shutdown()));
+    Say("shutdown " + CodeText(host.Shutdown()));
     DestroyWindow(mainWindow);
     return 0;
 }
