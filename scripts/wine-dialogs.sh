@@ -39,13 +39,15 @@ cleanup() {
     for prefix in "$out"/prefix*; do WINEPREFIX=$prefix "$(dirname "$wine")/wineserver" -k 2>/dev/null || true; done
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+[ -s "$out/display" ] || { echo "FAIL: Xvfb did not start: $(cat "$out/xvfb.log")"; exit 1; }
 export DISPLAY=:$(cat "$out/display")
 
-# Waits up to 90 s (a new Wine prefix is made on the first run) for a line of the host's log matching $2.
+# Waits for a line of the host's log matching $2, up to $3 seconds (20 unless given): the first dialog of a run may
+# wait for Wine to make its prefix.
 wait_for_line() {
-    local log=$1 pattern=$2
-    for _ in $(seq 900); do
+    local log=$1 pattern=$2 tenths=$((${3:-20} * 10))
+    for _ in $(seq "$tenths"); do
         grep -qE "$pattern" "$log" && return 0
         kill -0 "$host" 2>/dev/null || { grep -qE "$pattern" "$log"; return; }
         sleep 0.1
@@ -69,9 +71,10 @@ start_host() {
 }
 
 # Waits for dialog $1 to be shown and takes its screenshot as $2.png; fails when $3 (a log pattern) comes first.
+# $4: how long to wait, in seconds.
 shown() {
     local id=$1 shot=$2 instead=$3
-    wait_for_line "$log" "^dialog $id |$instead" || { fail "dialog $id did not come"; cat "$log"; return 1; }
+    wait_for_line "$log" "^dialog $id |$instead" "${4:-20}" || { fail "dialog $id did not come"; cat "$log"; return 1; }
     grep -qE "$instead" "$log" && return 1
     window=$(dialog_window)
     [ -n "$window" ] || { fail "dialog $id has no window on the display"; return 1; }
@@ -88,7 +91,10 @@ field() {  # the value after word $1 on the last line of the log that starts wit
 }
 
 finish_host() {
-    wait_for_line "$log" '^shutdown ' || fail "the host did not shut the plug-in down"
+    if ! wait_for_line "$log" '^shutdown '; then
+        fail "the host did not shut the plug-in down"
+        kill "$host" 2>/dev/null || true  # a dialog left open
+    fi
     wait "$host" || fail "the host ended with $?"
     host=
     grep -qx 'shutdown 0' "$log" || fail "shut-down did not answer 0"
@@ -96,7 +102,7 @@ finish_host() {
 
 # With the Japanese font: the About box, then the options dialog cancelled and confirmed.
 start_host run "WINEPREFIX=$out/prefix" about clip clip
-if shown 107 about '^about '; then
+if shown 107 about '^about ' 120; then
     grep -qx 'startup 0' "$log" || fail "start-up did not answer 0"
     grep -qx 'menu clip added about added' "$log" || fail "the menu items are not all there"
     grep -qx 'action Zavik-Trimora2.5' "$log" || fail "the action is not registered"
@@ -146,7 +152,7 @@ cat >"$out/no-japanese-font.conf" <<CONF
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$out/fontconfig-cache</cachedir></fontconfig>
 CONF
 start_host run-no-font "WINEPREFIX=$out/prefix-no-japanese-font FONTCONFIG_FILE=$out/no-japanese-font.conf" about
-if shown 107 about-no-font '^about '; then
+if shown 107 about-no-font '^about ' 120; then
     [ "$(field missing glyphs)" != 0 ] ||
         fail "without the Japanese font every character still has a glyph: the check cannot see boxes"
     if [ -f "$out/about.png" ] && cmp -s "$out/about.png" "$out/about-no-font.png"; then
