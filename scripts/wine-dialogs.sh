@@ -100,8 +100,17 @@ finish_host() {
     grep -qx 'shutdown 0' "$log" || fail "shut-down did not answer 0"
 }
 
-# With the Japanese font: the About box, then the options dialog cancelled and confirmed.
-start_host run "WINEPREFIX=$out/prefix" about clip clip
+hex() { od -An -tx1 | tr -d ' \n'; }
+
+# Texts the host converts to code page 932 and back with Windows' own conversions, to be held against iconv's.
+texts=("内側削除" "Zavikについて..." "ﾊﾝｶｸ" "🙂")    # the last one has no place in code page 932
+bytes=(8140 82a0 81 8f)                              # a space, a kana, and two lead bytes left alone
+text_steps=()
+for text in "${texts[@]}"; do text_steps+=("platform:$(printf '%s' "$text" | hex)"); done
+for byte in "${bytes[@]}"; do text_steps+=("utf8:$byte"); done
+
+# With the Japanese font: the About box, then the options dialog cancelled and confirmed, then the texts.
+start_host run "WINEPREFIX=$out/prefix" about clip clip "${text_steps[@]}"
 if shown 107 about '^about ' 120; then
     grep -qx 'startup 0' "$log" || fail "start-up did not answer 0"
     grep -qx 'menu clip added about added' "$log" || fail "the menu items are not all there"
@@ -143,6 +152,18 @@ else
     grep -qE '^clip .* shown 0' "$log" && echo "note: the clip command shows no options dialog yet; not checked"
 fi
 finish_host
+iconv_hex() {  # $1 from, $2 to; the input on stdin; "refused" where iconv refuses it
+    iconv -f "$1" -t "$2" >"$out/iconv.out" 2>/dev/null && hex <"$out/iconv.out" || echo refused
+}
+for text in "${texts[@]}"; do
+    in=$(printf '%s' "$text" | hex)
+    want=$(printf '%s' "$text" | iconv_hex UTF-8 CP932)
+    grep -qx "platform $in $want" "$log" || fail "'$text' to code page 932: $(grep "^platform $in" "$log"), iconv $want"
+done
+for byte in "${bytes[@]}"; do
+    want=$(printf "$(sed 's/../\\x&/g' <<<"$byte")" | iconv_hex CP932 UTF-8)
+    grep -qx "utf8 $byte $want" "$log" || fail "bytes $byte from code page 932: $(grep "^utf8 $byte" "$log"), iconv $want"
+done
 
 # Without it: a Latin font only. The Japanese characters then lack glyphs and the labels look different. Wine keeps
 # what it learnt of the fonts in its prefix, so this run has a prefix of its own.

@@ -2,7 +2,8 @@
 // it through PluginMain, and opens its dialogs from the menu, where the real dialog manager shows them and a driver
 // outside plays the user. Each step ends with a line on standard output for the driver to check.
 //
-//   trimora_wine_host PLUGIN STEP...   steps: about (the About item), clip (the clip item)
+//   trimora_wine_host PLUGIN STEP...   steps: about (the About item), clip (the clip item),
+//                                      platform:HEX, utf8:HEX (UTF-8 to the platform encoding and back, in hex)
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -13,7 +14,9 @@
 #include <string>
 
 #include "headless/loader/ModuleHost.h"
+#include "headless/suites/HostEntry.h"
 #include "headless/suites/MenuQueries.h"
+#include "headless/suites/SuiteText.h"
 #include "tests/windows/wine/DialogProbe.h"
 #include "tests/windows/wine/ImportPatch.h"
 
@@ -56,6 +59,34 @@ std::string ClipPreferences(const headless::Application& app) {
         text += std::string(" ") + key + "=" + (number ? std::to_string(*number) : flag ? std::to_string(*flag) : "-");
     }
     return text;
+}
+
+// Texts cross the command line in hex: Wine would pass the arguments through the ANSI code page.
+std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
+std::string ToHex(const std::string& bytes) {
+    std::string hex;
+    char pair[3];
+    for (unsigned char c : bytes) {
+        std::snprintf(pair, sizeof pair, "%02x", c);
+        hex += pair;
+    }
+    return hex;
+}
+
+// The host's conversion of one text, as the suites make it for the module; a refusal is named as such.
+template <typename Convert>
+std::string Converted(const std::string& hex, Convert convert) {
+    try {
+        return ToHex(convert(FromHex(hex)));
+    } catch (const headless::HostError&) {
+        return "refused";
+    }
 }
 
 void Say(const std::string& line) {
@@ -106,6 +137,12 @@ int Run(const std::string& plugin, int stepCount, char** steps) {
             const AIErr result = host.MenuGo(headless::MenuItemHandle(clip));
             Say("clip " + CodeText(result) + " shown " + std::to_string(probe.Shown() - shownBefore));
             Say(ClipPreferences(app));
+        } else if (step.starts_with("platform:")) {
+            const std::string hex = step.substr(9);
+            Say("platform " + hex + " " + Converted(hex, headless::suitetext::Utf8ToPlatform));
+        } else if (step.starts_with("utf8:")) {
+            const std::string hex = step.substr(5);
+            Say("utf8 " + hex + " " + Converted(hex, headless::suitetext::PlatformToUtf8));
         } else {
             Say("unknown step or missing item: " + step);
             return 2;
