@@ -54,6 +54,8 @@ std::vector<BoxedSegment> SegmentsNear(const BezierShape& shape, const Box& near
 int Crossings(const Cubic& c, Point q, int depth) {
     const Box b = c.ControlBounds();
     if (b.maxY < q.y || b.minY > q.y || b.maxX < q.x) return 0;
+    // A curve that is one point crosses nothing; split further, both halves would still hold q.
+    if (b.minX == b.maxX && b.minY == b.maxY) return 0;
     const bool startAbove = c.p0.y > q.y, endAbove = c.p3.y > q.y;
     if (b.minX > q.x || depth >= kMaxDepth) {
         if (startAbove == endAbove) return 0;

@@ -25,10 +25,26 @@ bool AllPathsInside(const BezierShape& paths, const BezierShape& region, bool in
     return true;
 }
 
+// A path with anchors on both sides of the other object's fill crosses its outline: a cheaper proof of a crossing
+// than looking for where the outlines meet.
+bool AnchorsOnBothSides(const BezierShape& paths, const BezierShape& other, const Box& otherBox) {
+    for (const BezierPath& path : paths.paths) {
+        bool seenInside = false, seenOutside = false;
+        for (const Anchor& a : path.anchors) {
+            const bool inBox =
+                a.p.x >= otherBox.minX && a.p.x <= otherBox.maxX && a.p.y >= otherBox.minY && a.p.y <= otherBox.maxY;
+            (inBox && IsInsideFill(other, a.p) ? seenInside : seenOutside) = true;
+            if (seenInside && seenOutside) return true;
+        }
+    }
+    return false;
+}
+
 // Where outlines do not meet, each path lies wholly inside or outside the other object's fill.
 Placement Place(const BezierShape& top, const BezierShape& under, const Box& topBox, const Box& underBox,
                 double tolerance) {
     if (!topBox.Intersects(underBox, tolerance)) return Placement::kApart;
+    if (AnchorsOnBothSides(under, top, topBox) || AnchorsOnBothSides(top, under, underBox)) return Placement::kCrossing;
     if (OutlinesMayTouch(top, under, tolerance)) return Placement::kCrossing;
     const bool topOutsideUnder = AllPathsInside(top, under, false);
     if (topOutsideUnder && AllPathsInside(under, top, false)) return Placement::kApart;
@@ -119,9 +135,7 @@ CropResult Crop(const BezierShape& topInput, const BezierShape& underInput, cons
             break;
     }
     std::vector<FlatPath> flats;
-    Box topFocus = underBox, underFocus = topBox;
-    FlattenShape(top, 0, {tolerance, options.tolerances.clipperScale, topFocus}, flats);
-    FlattenShape(under, 1, {tolerance, options.tolerances.clipperScale, underFocus}, flats);
+    FlattenPair(top, under, tolerance, options.tolerances.clipperScale, flats);
     ClipperLib::PolyTree overlapTree, topOnlyTree;
     const bool clipOverlap = wantOverlap && placement == Placement::kCrossing;
     if (!ClipAreas(flats, top.fillRule, under.fillRule, clipOverlap ? &overlapTree : nullptr,

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "headless/pathfinder/Area.h"
+
 namespace pathfinder {
 namespace {
 
@@ -50,8 +52,123 @@ void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
     flat.leaveParams.push_back(u);
 }
 
-// Flattens one path; a segment that isolated marks and that misses the focus, or any segment when only anchors
-// are wanted, becomes its chord.
+// Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
+constexpr std::size_t kFineSteps = 6;
+constexpr int kMaxSplitDepth = 24;
+
+// Parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
+void TurningParams(double a, double b, double c, double d, std::vector<double>& out) {
+    // Half the derivative's coefficients: qa t^2 + qb t + qc.
+    const double qa = d - 3.0 * c + 3.0 * b - a, qb = 2.0 * (c - 2.0 * b + a), qc = b - a;
+    const double size = std::max({std::abs(qa), std::abs(qb), std::abs(qc)});
+    auto add = [&](double t) {
+        if (t > 0.0 && t < 1.0) out.push_back(t);
+    };
+    if (size == 0.0) return;
+    if (std::abs(qa) <= 1e-12 * size) {
+        if (qb != 0.0) add(-qc / qb);
+        return;
+    }
+    const double discriminant = qb * qb - 4.0 * qa * qc;
+    if (discriminant < 0.0) return;
+    const double q = -0.5 * (qb + std::copysign(std::sqrt(discriminant), qb));
+    add(q / qa);
+    if (q != 0.0) add(qc / q);
+}
+
+// The closed boxes meet in exactly one point.
+bool MeetInAPoint(const Box& a, const Box& b) {
+    return std::max(a.minX, b.minX) == std::min(a.maxX, b.maxX) && std::max(a.minY, b.minY) == std::min(a.maxY, b.maxY);
+}
+
+// Parameters cutting c into stretches monotone in x and y, or none when those stretches might come near each
+// other: then a polyline through points of the curve in order might cross itself once some of it is chords.
+// Each monotone stretch and every polyline through its points lie in the box of its ends, so ends' boxes that meet
+// only where consecutive stretches join keep any such polyline simple.
+std::vector<double> MonotoneCuts(const Cubic& c) {
+    std::vector<double> cuts{0.0};
+    TurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
+    TurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
+    cuts.push_back(1.0);
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end(), [](double a, double b) { return b - a < 1e-9; }), cuts.end());
+    cuts.back() = 1.0;
+    std::vector<Box> boxes;
+    Point from = c.p0;
+    for (std::size_t i = 1; i < cuts.size(); ++i) {
+        const Point to = c.Evaluate(cuts[i]);
+        Box b = Box::Empty();
+        b.Include(from);
+        b.Include(to);
+        boxes.push_back(b);
+        from = to;
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            if (j == i + 1 ? !MeetInAPoint(boxes[i], boxes[j]) : boxes[i].Intersects(boxes[j])) return {};
+    return cuts;
+}
+
+// Appends the vertices of one segment after its start: uniformly, as one chord, or finely only near the other
+// object.
+class SegmentFlattener {
+public:
+    SegmentFlattener(FlatPath& flat, const FlattenOptions& options, const Cubic& c, std::size_t s)
+        : flat_(flat), options_(options), c_(c), s_(static_cast<double>(s)) {}
+
+    bool NearOther(const Box& b) const {
+        if (!b.Intersects(options_.focus, options_.tolerance)) return false;
+        if (!options_.near) return true;
+        for (const Box& n : *options_.near)
+            if (b.Intersects(n, options_.tolerance)) return true;
+        return false;
+    }
+
+    void Uniform(const Cubic& piece, double t0, double t1, std::size_t steps) {
+        Record(piece.ControlBounds());
+        for (std::size_t k = 1; k < steps; ++k)
+            Vertex(t0 + (t1 - t0) * static_cast<double>(k) / static_cast<double>(steps));
+        EndAt(t1);
+    }
+
+    // Chords where the stretch keeps clear of the other object, uniform steps where it comes near.
+    void Adaptive(const Cubic& piece, double t0, double t1, int depth) {
+        const Box box = piece.ControlBounds();
+        if (!NearOther(box)) {
+            Record(box);
+            EndAt(t1);
+            return;
+        }
+        const std::size_t steps = FlatteningSteps(piece, options_.tolerance);
+        if (steps <= kFineSteps || depth >= kMaxSplitDepth) {
+            Uniform(piece, t0, t1, steps);
+            return;
+        }
+        Cubic left, right;
+        piece.Split(0.5, left, right);
+        const double mid = t0 + (t1 - t0) / 2;
+        Adaptive(left, t0, mid, depth + 1);
+        Adaptive(right, mid, t1, depth + 1);
+    }
+
+private:
+    void Vertex(double t) { AppendVertex(flat_, ToClipper(c_.Evaluate(t), options_.scale), s_ + t); }
+    // The segment's own end is the next segment's start.
+    void EndAt(double t) {
+        if (t < 1.0) Vertex(t);
+    }
+    void Record(const Box& b) {
+        if (options_.stretchBoxes) options_.stretchBoxes->push_back(b);
+    }
+
+    FlatPath& flat_;
+    const FlattenOptions& options_;
+    const Cubic& c_;
+    double s_;
+};
+
+// Flattens one path. A segment that isolated marks may be replaced by chords away from the other object; with
+// anchorsOnly, every segment becomes its chord.
 FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const FlattenOptions& options,
                      const std::vector<bool>* isolated, bool anchorsOnly) {
     FlatPath flat;
@@ -66,13 +183,24 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
     for (std::size_t s = 0; s < flat.segmentCount; ++s) {
         const Cubic c = SegmentOf(path, s);
         AppendVertex(flat, ToClipper(c.p0, options.scale), static_cast<double>(s));
-        const bool chord = anchorsOnly || (isolated && (*isolated)[s] &&
-                                           !c.ControlBounds().Intersects(options.focus, options.tolerance));
-        const std::size_t steps = chord ? 1 : FlatteningSteps(c, options.tolerance);
-        for (std::size_t k = 1; k < steps; ++k) {
-            const double t = static_cast<double>(k) / static_cast<double>(steps);
-            AppendVertex(flat, ToClipper(c.Evaluate(t), options.scale), static_cast<double>(s) + t);
+        SegmentFlattener segment(flat, options, c, s);
+        if (anchorsOnly) {
+            segment.Uniform(c, 0.0, 1.0, 1);
+            continue;
         }
+        const bool mayChord = isolated && (*isolated)[s];
+        if (mayChord && !segment.NearOther(c.ControlBounds())) {
+            segment.Uniform(c, 0.0, 1.0, 1);
+            continue;
+        }
+        const std::size_t steps = FlatteningSteps(c, options.tolerance);
+        const std::vector<double> cuts = mayChord && steps > kFineSteps ? MonotoneCuts(c) : std::vector<double>{};
+        if (cuts.empty()) {
+            segment.Uniform(c, 0.0, 1.0, steps);
+            continue;
+        }
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
+            segment.Adaptive(c.SubCurve(cuts[i], cuts[i + 1]), cuts[i], cuts[i + 1], 0);
     }
     const Point last = path.closed ? path.anchors.front().p : path.anchors.back().p;
     AppendVertex(flat, ToClipper(last, options.scale), static_cast<double>(flat.segmentCount));
@@ -84,6 +212,26 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
         flat.leaveParams.pop_back();
     }
     return flat;
+}
+
+double PolygonArea(const ClipperLib::Path& points) {
+    double twice = 0.0;
+    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++)
+        twice += static_cast<double>(points[j].X) * static_cast<double>(points[i].Y) -
+                 static_cast<double>(points[i].X) * static_cast<double>(points[j].Y);
+    return twice / 2;
+}
+
+// Chords that leave a closed path without area, or wound the other way, would change what the clipper sees.
+bool ChordsKeepTheFace(const BezierPath& path, const FlatPath& flat) {
+    if (!path.closed) return true;
+    if (flat.points.size() < 3) return false;
+    const double exact = SignedArea(path), chorded = PolygonArea(flat.points);
+    return (exact > 0.0 && chorded > 0.0) || (exact < 0.0 && chorded < 0.0);
+}
+
+double BoxArea(const Box& b) {
+    return b.IsEmpty() ? 0.0 : (b.maxX - b.minX) * (b.maxY - b.minY);
 }
 
 }  // namespace
@@ -116,9 +264,38 @@ void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& op
         FlatPath flat = FlattenPath(path, object, p, options, mayChord ? &isolated[p] : nullptr, options.anchorsOnly);
         // Anchors that all round to one point may still be joined by curves that reach out.
         if (options.anchorsOnly && flat.points.size() < 2) flat = FlattenPath(path, object, p, options, nullptr, false);
+        if (mayChord && !ChordsKeepTheFace(path, flat)) flat = FlattenPath(path, object, p, options, nullptr, false);
         if (flat.points.size() < 2) continue;
         out.push_back(std::move(flat));
     }
+}
+
+void FlattenPair(const BezierShape& top, const BezierShape& under, double tolerance, double scale,
+                 std::vector<FlatPath>& out) {
+    const Box topBox = ControlBounds(top), underBox = ControlBounds(under);
+    const bool topFirst = BoxArea(topBox) >= BoxArea(underBox);
+    const BezierShape& larger = topFirst ? top : under;
+    const BezierShape& smaller = topFirst ? under : top;
+    const Box& largerBox = topFirst ? topBox : underBox;
+    const Box& smallerBox = topFirst ? underBox : topBox;
+    std::vector<Box> stretches;
+    std::vector<FlatPath> first, second;
+    FlattenOptions options{tolerance, scale, smallerBox};
+    options.stretchBoxes = &stretches;
+    FlattenShape(larger, topFirst ? 0 : 1, options, first);
+    std::vector<Box> near;
+    for (const Box& b : stretches)
+        if (b.Intersects(smallerBox, tolerance)) near.push_back(b);
+    FlattenOptions smallerOptions{tolerance, scale, largerBox};
+    smallerOptions.near = &near;
+    FlattenShape(smaller, topFirst ? 1 : 0, smallerOptions, second);
+    std::vector<FlatPath>& topFlats = topFirst ? first : second;
+    std::vector<FlatPath>& underFlats = topFirst ? second : first;
+    out.reserve(out.size() + topFlats.size() + underFlats.size());
+    for (FlatPath& f : topFlats)
+        out.push_back(std::move(f));
+    for (FlatPath& f : underFlats)
+        out.push_back(std::move(f));
 }
 
 ClipperLib::Path OpenPolyline(const FlatPath& flat) {

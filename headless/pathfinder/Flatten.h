@@ -37,6 +37,12 @@ struct FlattenOptions {
     // Only the anchors as vertices, for a caller that reads no polyline; a path is still kept or dropped exactly as
     // a full flattening would decide.
     bool anchorsOnly = false;
+    // Where the other object really lies inside focus, as boxes that hold both its curves and its polyline: when
+    // given, only stretches near one of them are flattened finely, the rest of an isolated curve becomes chords.
+    const std::vector<Box>* near = nullptr;
+    // Receives boxes holding this object's curves and polyline together, stretch by stretch, for the other
+    // object's near.
+    std::vector<Box>* stretchBoxes = nullptr;
 };
 
 // Number of uniform steps that keep a cubic within tolerance of its polyline.
@@ -47,6 +53,11 @@ Point FromClipper(const ClipperLib::IntPoint& p, double scale);
 
 // Flattens every path of shape that keeps at least two distinct vertices.
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out);
+
+// Both objects of an operation, each fine only where the other comes near: the larger one against the smaller
+// one's bounds, then the smaller one against the stretches of the larger one that came out fine. Top flats first.
+void FlattenPair(const BezierShape& top, const BezierShape& under, double tolerance, double scale,
+                 std::vector<FlatPath>& out);
 
 // The vertices of a flattened path as an open polyline: a closed path repeats its first vertex at the end.
 ClipperLib::Path OpenPolyline(const FlatPath& flat);

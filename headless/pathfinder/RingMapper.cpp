@@ -15,7 +15,7 @@ namespace {
 constexpr double kContinuity = 1e-7;
 // An edge that follows nothing is bridged by a straight line only when it is this short (clipper units).
 constexpr double kBridgeableEdge = 4.0;
-// Parameters of a crossing met again from another ring agree this closely with the first refinement's.
+// Parameters of a crossing met again from another ring agree this closely with where the polylines first put it.
 constexpr double kSameCrossing = 1e-3;
 
 bool IsStraight(const Cubic& c) {
@@ -123,15 +123,19 @@ Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathPara
     const auto [it, inserted] = crossings_.try_emplace(CrossingKey{at.X, at.Y, aLow ? a : b, aLow ? b : a});
     Crossing& c = it->second;
     if (!inserted) {
-        const PathParam ca = aLow ? c.uLow : c.uHigh, cb = aLow ? c.uHigh : c.uLow;
-        // The same vertex met again on another stretch of either path is a different crossing.
-        if (std::abs(ParamDelta(a, ca - ua)) <= kSameCrossing && std::abs(ParamDelta(b, cb - ub)) <= kSameCrossing) {
-            ua = ca;
-            ub = cb;
+        // The same vertex met again on another stretch of either path is a different crossing. The parameters the
+        // polylines give there are compared, not the refined ones: on curves crossing at a shallow angle the
+        // refinement may move far along them.
+        const PathParam ma = aLow ? c.metLow : c.metHigh, mb = aLow ? c.metHigh : c.metLow;
+        if (std::abs(ParamDelta(a, ma - ua)) <= kSameCrossing && std::abs(ParamDelta(b, mb - ub)) <= kSameCrossing) {
+            ua = aLow ? c.uLow : c.uHigh;
+            ub = aLow ? c.uHigh : c.uLow;
             return c.point;
         }
         return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
     }
+    c.metLow = aLow ? ua : ub;
+    c.metHigh = aLow ? ub : ua;
     c.point = RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
     c.uLow = aLow ? ua : ub;
     c.uHigh = aLow ? ub : ua;

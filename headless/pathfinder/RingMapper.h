@@ -47,7 +47,8 @@ private:
 
     struct Crossing {
         Point point;
-        PathParam uLow, uHigh;  // on the lower and the higher numbered flat
+        PathParam uLow, uHigh;      // on the lower and the higher numbered flat
+        PathParam metLow, metHigh;  // where the polylines put it, before refinement
     };
     using CrossingKey = std::tuple<ClipperLib::cInt, ClipperLib::cInt, int, int>;
 
