@@ -1,6 +1,7 @@
 // Crossing refinement on the exact curves.
 #include "headless/pathfinder/Refine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "headless/pathfinder/PathParams.h"
@@ -11,6 +12,8 @@ namespace {
 constexpr int kNewtonSteps = 12;
 // Two curve points closer than this, relative to the size of their coordinates, are one point.
 constexpr double kResidual = 1e-13;
+// Crossings at shallower angles are looked for no farther away than at this one.
+constexpr double kShallowestSine = 0.02;
 
 double Distance(Point a, Point b) {
     return std::hypot(a.x - b.x, a.y - b.y);
@@ -60,7 +63,12 @@ Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, Pa
     }
     if (converged) {
         const Point p = PointAt(a, sa);
-        if (Distance(p, near) <= reach) {
+        // Polylines within the flattening tolerance of curves that cross at a shallow angle meet up to that
+        // tolerance over the angle's sine away from where the curves cross.
+        const Point da = TangentAt(a, sa), db = TangentAt(b, sb);
+        const double lengths = std::sqrt(Dot(da, da) * Dot(db, db));
+        const double sine = lengths > 0.0 ? std::abs(Cross(da, db)) / lengths : 1.0;
+        if (Distance(p, near) <= reach / std::max(sine, kShallowestSine)) {
             ua = sa;
             ub = sb;
             return p;

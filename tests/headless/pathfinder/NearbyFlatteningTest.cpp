@@ -1,0 +1,159 @@
+// Crop where only the stretches of each outline near the other object are flattened finely: seeded random shapes
+// on detailed regions, shapes that touch a region exactly at the edge of their bounds, and shapes whose bounds end
+// just short of the region. Checked against the inputs themselves: areas add up, and a point lies in a piece
+// exactly when it lies in the inputs the piece stands for.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "headless/pathfinder/Contact.h"
+#include "headless/pathfinder/Crop.h"
+#include "tests/headless/pathfinder/CurveChecks.h"
+#include "tests/headless/pathfinder/ShapeFixtures.h"
+
+namespace pathfinder::testing {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// A closed loop of n cubic arcs around (cx, cy) whose radius wavers by up to `waver`: many more segments than the
+// shapes it is cut with, each one curved.
+BezierPath WavyLoop(double cx, double cy, double r, int n, double waver, std::mt19937& rng) {
+    std::uniform_real_distribution<double> jitter(-waver, waver);
+    BezierPath path;
+    path.closed = true;
+    const double step = 2 * kPi / n, handle = 4.0 / 3.0 * std::tan(step / 4);
+    for (int i = 0; i < n; ++i) {
+        const double a = i * step, radius = r + jitter(rng);
+        const Point dir{std::cos(a), std::sin(a)}, tangent{-std::sin(a), std::cos(a)};
+        const Point p{cx + radius * dir.x, cy + radius * dir.y};
+        const double h = handle * radius;
+        path.anchors.push_back(
+            Anchor{p, {p.x - h * tangent.x, p.y - h * tangent.y}, {p.x + h * tangent.x, p.y + h * tangent.y}});
+    }
+    return path;
+}
+
+// A random small shape centred on at: a circle, a convex polygon or a blob of curves.
+BezierShape ShapeAround(Point at, double size, std::mt19937& rng) {
+    std::uniform_real_distribution<double> unit(0, 1);
+    const int kind = static_cast<int>(rng() % 3);
+    if (kind == 0) return Shape({Circle(at.x, at.y, size)});
+    BezierPath path;
+    path.closed = true;
+    const int n = 3 + static_cast<int>(rng() % 6);
+    double a = unit(rng) * 2 * kPi;
+    for (int i = 0; i < n; ++i, a += 2 * kPi / n) {
+        const double radius = size * (0.5 + unit(rng) / 2);
+        const Point p{at.x + radius * std::cos(a), at.y + radius * std::sin(a)};
+        if (kind == 1) {
+            path.anchors.push_back(Anchor::Corner(p));
+            continue;
+        }
+        const double h = radius * 0.5 * unit(rng);
+        const Point tangent{-std::sin(a), std::cos(a)};
+        path.anchors.push_back(
+            Anchor{p, {p.x - h * tangent.x, p.y - h * tangent.y}, {p.x + h * tangent.x, p.y + h * tangent.y}});
+    }
+    return Shape({path});
+}
+
+bool NearOutline(const BezierShape& shape, Point q, double reach) {
+    BezierPath dot;
+    dot.closed = true;
+    dot.anchors.push_back(Anchor::Corner(q));
+    return OutlinesMayTouch(shape, Shape({dot}), reach);
+}
+
+int PiecesHolding(const CropResult& r, CropRole role, Point q) {
+    int count = 0;
+    for (const CropPiece& p : r.pieces)
+        if (p.role == role && IsInsideFill(p.shape, q)) ++count;
+    return count;
+}
+
+// Both ways round: the pieces of each side add up to it, and sampled points away from both outlines lie in the
+// overlap when in both inputs and in the top-only piece when in the top object alone, each in one piece at most.
+void ExpectSoundCrop(const BezierShape& region, const BezierShape& shape, const std::string& label, std::mt19937& rng) {
+    for (const auto& [top, under] : {std::pair{&region, &shape}, std::pair{&shape, &region}}) {
+        const CropResult r = Crop(*top, *under);
+        ASSERT_EQ(r.status, PathfinderStatus::kOk) << label;
+        const double whole = std::abs(SignedArea(*top));
+        EXPECT_NEAR(RoleArea(r, CropRole::kOverlap) + RoleArea(r, CropRole::kTopOnly), whole,
+                    1e-6 * std::max(std::abs(SignedArea(shape)), 1.0))
+            << label;
+        for (const CropPiece& piece : r.pieces) {
+            if (piece.role != CropRole::kOverlap) continue;
+            for (const BezierPath& path : piece.shape.paths)
+                for (const Cubic& s : SegmentsOf(path))
+                    EXPECT_TRUE(IsExactSubCurve(s, {top, under})) << label;
+        }
+        const Box box = ControlBounds(shape);
+        const double grow = (box.maxX - box.minX) / 4;
+        std::uniform_real_distribution<double> x(box.minX - grow, box.maxX + grow), y(box.minY - grow, box.maxY + grow);
+        for (int k = 0; k < 24; ++k) {
+            const Point q{x(rng), y(rng)};
+            if (NearOutline(region, q, 1e-3) || NearOutline(shape, q, 1e-3)) continue;
+            const bool inTop = IsInsideFill(*top, q), inUnder = IsInsideFill(*under, q);
+            EXPECT_EQ(PiecesHolding(r, CropRole::kOverlap, q), inTop && inUnder ? 1 : 0)
+                << label << " at " << q.x << ", " << q.y;
+            EXPECT_EQ(PiecesHolding(r, CropRole::kTopOnly, q), inTop && !inUnder ? 1 : 0)
+                << label << " at " << q.x << ", " << q.y;
+        }
+    }
+}
+
+TEST(NearbyFlattening, ShapesAcrossADetailedRegion) {
+    std::mt19937 rng(14014);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int c = 0; c < 24; ++c) {
+        const int segments = c % 3 == 0 ? 4 : 40 + static_cast<int>(rng() % 160);
+        const BezierShape region = Shape({WavyLoop(500, 500, 300, segments, c % 3 == 0 ? 0.0 : 6.0, rng)});
+        const double a = unit(rng) * 2 * kPi;
+        const Point onOutline{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)};
+        const BezierShape shape = ShapeAround(onOutline, 2 + 30 * unit(rng), rng);
+        ExpectSoundCrop(region, shape, "case " + std::to_string(c) + " of " + std::to_string(segments), rng);
+    }
+}
+
+// The region's straight top edge, built of many short segments, and a shape resting on it: the contact is exactly
+// where the shape's bounds end, at a vertex of the region or between two.
+TEST(NearbyFlattening, ShapeRestingOnTheRegionAtTheEdgeOfItsBounds) {
+    std::mt19937 rng(1414);
+    BezierPath band;
+    band.closed = true;
+    for (int i = 0; i <= 50; ++i)
+        band.anchors.push_back(Anchor::Corner({i * 10.0, 0.0}));
+    band.anchors.push_back(Anchor::Corner({500, -80}));
+    band.anchors.push_back(Anchor::Corner({0, -80}));
+    const BezierShape region = Shape({Reversed(band)});
+    std::uniform_int_distribution<int> where(2, 47);
+    for (int c = 0; c < 12; ++c) {
+        const double x = where(rng) * 10.0 + (c % 2 == 0 ? 0.0 : 3.7), r = 4.0 + c;
+        ExpectSoundCrop(region, Shape({Circle(x, r, r)}), "circle on top " + std::to_string(c), rng);
+        ExpectSoundCrop(region, Shape({Rect(x - r, 0, x + r, 2 * r)}), "square on top " + std::to_string(c), rng);
+        // Half sunk: the crossings lie on the region's edge between its vertices.
+        ExpectSoundCrop(region, Shape({Circle(x, 0, r)}), "circle half in " + std::to_string(c), rng);
+    }
+}
+
+// A curved region passing the corner of a shape's bounds just outside, just inside or through it, while the shape
+// crosses the region elsewhere: the stretch beside the corner is the first the flattening may leave coarse.
+TEST(NearbyFlattening, RegionPassingJustByTheCornerOfTheShapeBounds) {
+    std::mt19937 rng(41);
+    const BezierShape region = Shape({Circle(0, 0, 100)});
+    const double corner = 100 / std::sqrt(2.0);
+    for (const double gap : {-1e-2, -1e-3, -1e-4, 0.0, 1e-4, 1e-3, 1e-2, 0.5}) {
+        // The square's upper right corner sits gap outside the circle, on its diagonal; its lower left corner lies
+        // inside, and its left side runs out through the circle.
+        const double c = corner + gap / std::sqrt(2.0);
+        const BezierShape square = Shape({Polygon({{c - 30, c - 30}, {c, c - 30}, {c, c}, {c - 60, c}})});
+        ExpectSoundCrop(region, square, "gap " + std::to_string(gap), rng);
+    }
+}
+
+}  // namespace
+}  // namespace pathfinder::testing
