@@ -1,46 +1,44 @@
-// Reading of the synthetic benchmark documents.
+// Reading of the synthetic benchmark documents into the host's document, and the paths out of it as shapes.
 #include "bench/pathfinder/BenchDocument.h"
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 #include <stdexcept>
 
-#include "bench/pathfinder/SvgPathData.h"
+#include "headless/document/Document.h"
+#include "headless/suites/ArtShapes.h"
+#include "headless/svg/SvgFile.h"
 
 namespace pathfinder::bench {
-namespace {
-
-std::string Attribute(const std::string& element, const std::string& name) {
-    const std::string key = " " + name + "=\"";
-    const std::size_t at = element.find(key);
-    if (at == std::string::npos) return {};
-    const std::size_t from = at + key.size();
-    return element.substr(from, element.find('"', from) - from);
-}
-
-}  // namespace
 
 BenchDocument LoadBenchDocument(const std::string& file) {
-    std::ifstream in(file);
-    if (!in) throw std::runtime_error("cannot read " + file);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string svg = text.str();
+    headless::Document document;
+    headless::svg::ReadSvgFile(file, document);
     BenchDocument doc;
-    for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) {
-        const std::string element = svg.substr(at, svg.find('>', at) - at);
-        const std::string d = Attribute(element, "d");
-        const FillRule rule = Attribute(element, "fill-rule") == "evenodd" ? FillRule::kEvenOdd : FillRule::kNonZero;
-        BezierShape shape = ParsePathData(d, rule);
-        const std::string id = Attribute(element, "id");
-        if (id == "region") {
-            doc.region = std::move(shape);
-            continue;
+    bool haveRegion = false;
+    // Layers and their art come front to back; the file lists them back to front.
+    for (int layer = document.CountLayers() - 1; layer >= 0; --layer) {
+        std::vector<headless::ArtId> art;
+        if (document.ListLayerArt(document.NthLayer(layer), &art) != kNoErr) throw std::runtime_error("bad layer");
+        std::reverse(art.begin(), art.end());
+        for (const headless::ArtId id : art) {
+            const headless::Art& a = *document.Find(id);
+            const headless::Art* parent = document.Find(a.parent);
+            const bool member = parent && parent->type == kCompoundPathArt;
+            if ((a.type != kPathArt && a.type != kCompoundPathArt) || member) continue;
+            BezierShape shape;
+            if (headless::ShapeOfArt(document, id, &shape) != kNoErr) throw std::runtime_error("unreadable shape");
+            if (a.svg.id == "region") {
+                doc.region = std::move(shape);
+                haveRegion = true;
+                continue;
+            }
+            doc.ids.push_back(a.svg.id);
+            doc.closed.push_back(
+                std::all_of(shape.paths.begin(), shape.paths.end(), [](const BezierPath& p) { return p.closed; }));
+            doc.shapes.push_back(std::move(shape));
         }
-        doc.ids.push_back(id);
-        doc.closed.push_back(d.find_first_of("Zz") != std::string::npos);
-        doc.shapes.push_back(std::move(shape));
     }
+    if (!haveRegion) throw std::runtime_error(file + ": no path with the id \"region\"");
     return doc;
 }
 

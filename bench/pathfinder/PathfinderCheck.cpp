@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "bench/pathfinder/BenchDocument.h"
-#include "bench/pathfinder/SvgPathData.h"
 #include "headless/pathfinder/Area.h"
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/Crop.h"

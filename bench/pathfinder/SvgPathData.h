@@ -1,4 +1,4 @@
-// A minimal reader of SVG path data (M L H V C S Q Z, absolute and relative) for the Pathfinder tools.
+// SVG path data for the Pathfinder tools: read with the host's SVG path reader, printed with full precision.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace pathfinder::bench {
 
-// Throws std::runtime_error naming the offending position when the data cannot be read.
+// Throws std::runtime_error saying what is wrong and where when the data cannot be read.
 BezierShape ParsePathData(std::string_view data, FillRule rule);
 
 // Path data for the paths, straight segments as L and curves as C.
