@@ -55,6 +55,7 @@ void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
 // Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
 constexpr std::size_t kFineSteps = 6;
 constexpr int kMaxSplitDepth = 24;
+constexpr std::size_t kMaxChunks = 64;
 
 // Parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
 void TurningParams(double a, double b, double c, double d, std::vector<double>& out) {
@@ -125,7 +126,7 @@ public:
     }
 
     void Uniform(const Cubic& piece, double t0, double t1, std::size_t steps) {
-        Record(piece.ControlBounds());
+        RecordInChunks(piece, steps);
         for (std::size_t k = 1; k < steps; ++k)
             Vertex(t0 + (t1 - t0) * static_cast<double>(k) / static_cast<double>(steps));
         EndAt(t1);
@@ -160,6 +161,30 @@ private:
     void Record(const Box& b) {
         if (options_.stretchBoxes) options_.stretchBoxes->push_back(b);
     }
+    // A stretch long beside the other object's bounds is recorded in chunks, so that the other object does not
+    // count all of it as near. A curve's chunks hold whole steps, so that each chord lies in its chunk's box.
+    void RecordInChunks(const Cubic& piece, std::size_t steps) {
+        if (!options_.stretchBoxes) return;
+        const Box box = piece.ControlBounds();
+        const double focus = Extent(options_.focus), size = Extent(box);
+        std::size_t chunks = focus > 0.0 ? static_cast<std::size_t>(std::clamp(std::ceil(4.0 * size / focus), 1.0,
+                                                                               static_cast<double>(kMaxChunks)))
+                                         : 1;
+        if (!piece.IsStraight()) chunks = std::min(chunks, steps);
+        if (chunks <= 1) {
+            Record(box);
+            return;
+        }
+        const double perChunk =
+            piece.IsStraight()
+                ? 1.0 / static_cast<double>(chunks)
+                : std::ceil(static_cast<double>(steps) / static_cast<double>(chunks)) / static_cast<double>(steps);
+        for (double from = 0.0; from < 1.0; from += perChunk) {
+            const Box part = piece.SubCurve(from, std::min(1.0, from + perChunk)).ControlBounds();
+            if (part.Intersects(options_.focus, options_.tolerance)) Record(part);
+        }
+    }
+    static double Extent(const Box& b) { return b.IsEmpty() ? 0.0 : (b.maxX - b.minX) + (b.maxY - b.minY); }
 
     FlatPath& flat_;
     const FlattenOptions& options_;
