@@ -171,7 +171,7 @@ private:
                                                                                static_cast<double>(kMaxChunks)))
                                          : 1;
         if (!piece.IsStraight()) chunks = std::min(chunks, steps);
-        if (chunks <= 1) {
+        if (chunks <= 1 || !box.Intersects(options_.focus, options_.tolerance)) {
             Record(box);
             return;
         }
