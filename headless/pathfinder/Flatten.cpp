@@ -167,7 +167,7 @@ private:
         if (!options_.stretchBoxes) return;
         const Box box = piece.ControlBounds();
         const double focus = Extent(options_.focus), size = Extent(box);
-        std::size_t chunks = focus > 0.0 ? static_cast<std::size_t>(std::clamp(std::ceil(4.0 * size / focus), 1.0,
+        std::size_t chunks = focus > 0.0 ? static_cast<std::size_t>(std::clamp(std::ceil(16.0 * size / focus), 1.0,
                                                                                static_cast<double>(kMaxChunks)))
                                          : 1;
         if (!piece.IsStraight()) chunks = std::min(chunks, steps);
