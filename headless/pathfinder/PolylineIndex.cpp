@@ -58,7 +58,9 @@ EdgeHit PolylineIndex::OnEdge(int flat, std::size_t k, const ClipperLib::IntPoin
     EdgeHit hit;
     hit.flat = flat;
     hit.edge = static_cast<int>(k);
-    hit.distance = std::hypot(px - s * dx, py - s * dy);
+    // Clipper units stay far below where squaring them could overflow, so the plain root does what hypot would.
+    const double ex = px - s * dx, ey = py - s * dy;
+    hit.distance = std::sqrt(ex * ex + ey * ey);
     const PathParam u0 = EdgeStartParam(f, k), u1 = EdgeEndParam(f, k);
     hit.param = u0 + s * (u1 - u0);
     return hit;
