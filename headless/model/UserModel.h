@@ -1,6 +1,7 @@
 // What the host shows the user and asks of them: alerts, the progress display, its cancel button, redraws.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,9 +23,13 @@ struct UserModel {
     std::vector<std::string> progressTexts;
     int progressCurrent = 0;
     int progressMax = 0;
-    bool progressShown = false;  // from the first text or update until CloseProgress
+    int progressHighestAsked = 0;  // the largest value ever handed to UpdateProgress, before it was clamped
+    bool progressShown = false;    // from the first text or update until CloseProgress
     int cancelQueries = 0;
-    // Answers AIUserSuite::Cancel; by default the user never cancels.
+    // The user's cancel button: set by a test or by the command's interrupt handler (an atomic flag is safe to
+    // set from a signal handler), answered by AIUserSuite::Cancel until cleared.
+    std::atomic<bool> cancelRequested{false};
+    // A driver that decides per question; by default the user never cancels.
     std::function<bool()> cancelAnswer;
 
     int redraws = 0;

@@ -40,6 +40,7 @@ AIErr SetProgressText(AIUnicodeStringRef text) {
 AIErr UpdateProgress(ASInt32 current, ASInt32 max) {
     if (max < 0) Throw(kBadParameterErr);
     UserModel& user = App().user;
+    user.progressHighestAsked = std::max(user.progressHighestAsked, current);
     user.progressCurrent = std::clamp(current, 0, max);
     user.progressMax = max;
     user.progressShown = true;
@@ -58,6 +59,7 @@ AIErr CloseProgress() {
 AIBoolean Cancel() {
     UserModel& user = App().user;
     ++user.cancelQueries;
+    if (user.cancelRequested.load()) return 1;
     return user.cancelAnswer && user.cancelAnswer() ? 1 : 0;
 }
 
