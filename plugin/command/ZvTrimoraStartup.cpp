@@ -43,7 +43,15 @@ ASErr ZvTrimoraPlugin::OnStartup(void* message) {
         return error;
     }
     auto* data = static_cast<SPMessageData*>(message);
-    if (AddMenus(data) == kNoErr) AddAction(data);
+    try {
+        if (AddMenus(data) == kNoErr) AddAction(data);
+    } catch (...) {
+        // A text the host would not convert: the entry point deletes the object next, so the framework's lock
+        // goes back and the module-wide pointer goes with it.
+        KeepLoaded(false);
+        BindInstance(nullptr);
+        throw;
+    }
     return KeepLoaded(true);
 }
 

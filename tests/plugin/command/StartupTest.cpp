@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "headless/suites/MenuQueries.h"
+#include "headless/suites/PluginRegistry.h"
 #include "headless/suites/UnicodeStrings.h"
 #include "plugin/host/Suites.h"
 #include "tests/plugin/command/CommandFixture.h"
@@ -144,6 +145,17 @@ TEST_F(Startup, AFailingFrameworkStartUpAddsNoMenus) {
     EXPECT_EQ(host.Globals(), nullptr);
     EXPECT_EQ(app.menuItems.LiveCount(), 0u);
     EXPECT_EQ(gZvTrimoraPlugin, nullptr);
+}
+
+// A text the host will not convert makes the derived start-up throw: the object goes, and with it the module-wide
+// pointer to it and the lock that kept the module loaded.
+TEST_F(Startup, AThrowingMenuTextLeavesNoInstanceAndNoLock) {
+    app.faults.FailCall("AIUnicodeStringSuite::Initialize", kBad);
+    EXPECT_EQ(host.Startup(), kBad);
+    EXPECT_EQ(host.Globals(), nullptr);
+    EXPECT_EQ(gZvTrimoraPlugin, nullptr);
+    EXPECT_EQ(headless::PluginOf(host.Self()).accessLocks, 0);
+    EXPECT_EQ(app.strings.LiveCount(), 0u);
 }
 
 TEST_F(Startup, TheClipItemIsEnabledExactlyWhileADocumentIsOpen) {
