@@ -14,6 +14,7 @@ public:
     ASErr OnStartup(void* message) override;
     ASErr BindInstance(Plugin* instance) override;
     ASErr OnMenuGo(void* message) override;
+    ASErr OnDoAction(void* message) override;
 
     // Null until start-up has added the item.
     AIMenuItemHandle ClipMenuItem() const { return clipMenuItem; }
@@ -22,6 +23,7 @@ public:
 private:
     ASErr AddMenus(SPMessageData* message);
     ASErr AddAction(SPMessageData* message);
+    ASErr RunClipCommand();
 
     AIMenuItemHandle clipMenuItem = nullptr;
     AIMenuItemHandle aboutMenuItem = nullptr;

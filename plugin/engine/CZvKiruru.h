@@ -1,0 +1,120 @@
+// CZvKiruru: one clipping run over the current document. The command layer makes one per run, calls Run once and
+// destroys it; the destructor takes the work layer out of the document again.
+#pragma once
+
+#include <vector>
+
+#include "plugin/command/ClipOptions.h"
+#include "plugin/geometry/ArtHandleList.h"
+#include "plugin/geometry/PathCutter.h"
+#include "plugin/sdk/AIPathStyle.h"
+#include "plugin/sdk/AITypes.h"
+
+// How an object's bounds lie against the region's; ClassifyArt answers kArtRelationError when the host failed.
+enum ArtRelation : ASInt32 {
+    kArtRelationError = -1,
+    kArtInRegion = 0,
+    kArtCrossesRegion = 1,
+    kArtOutsideRegion = 2,
+};
+
+// The answer of a pass this build does not have yet; the run ends before any art changes.
+inline constexpr AIErr kPassUnavailableErr = FourCharErr("NYI!");
+// A bounds classification that failed.
+inline constexpr AIErr kClassifyFailedErr = -1;
+// A raster the outside pass cannot trim.
+inline constexpr AIErr kRasterNotTrimmableErr = -10010;
+
+class CZvKiruru {
+public:
+    explicit CZvKiruru(SPPluginRef pluginRef);
+    ~CZvKiruru();
+    CZvKiruru(const CZvKiruru&) = delete;
+    CZvKiruru& operator=(const CZvKiruru&) = delete;
+
+    // fromAction is 1 for playback, 0 for the menu command, which ends a good run with the completion alert.
+    AIErr Run(const ClipOptions& options, AIBoolean fromAction);
+
+    // Region validation.
+    AIErr CheckClipRegion(AIBoolean& ok);
+
+    // Region tests and the text and symbol rule.
+    AIErr IsArtEditable(AIArtHandle art, ASInt16 type, AIBoolean& editable);
+    ArtRelation ClassifyArt(AIArtHandle art);
+    AIErr HitsRegion(AIRealPoint point, bool& hits);
+    AIErr KirinukiTextOrSymbol(AIArtHandle art);
+
+    // The outside pass and what the inside pass shares with it.
+    AIErr KirinukiOutside();
+    AIErr KirinukiArtOutside(AIArtHandle art, bool followSiblings);
+    AIErr KirinukiChildren(AIArtHandle group);
+    void DeleteEmptyLayers();
+
+    // The inside pass.
+    AIErr KirinukiInside();
+    AIErr KirinukiArtInside(AIArtHandle art, bool followSiblings);
+
+    // Crossing art, one family a source file.
+    AIErr KirinukiClipGroup(AIArtHandle group);
+    AIErr KirinukiCompoundPath(AIArtHandle compound);
+    AIErr KirinukiPathArt(AIArtHandle path, ArtHandleList& pieces);
+    AIErr KirinukiPlaced(AIArtHandle placed);
+    AIErr KirinukiRaster(AIArtHandle raster);
+
+    // What the run found and keeps, for the handlers and for tests.
+    AIArtHandle ClipRegion() const { return clipRegion_; }
+    const AIRealRect& RegionBounds() const { return regionBounds_; }
+    bool RegionIsRectangle() const { return regionIsRectangle_ != 0; }
+    const ClipOptions& Options() const { return options_; }
+    AILayerHandle WorkLayer() const { return workLayer_; }
+    PathCutter& Cutter() { return cutter_; }
+    bool KeepsInside() const { return options_.ClipType == 0; }
+    // The region or one of the containers it lies in: never deleted, cut or handed to a handler, so that the
+    // region lives until the pass itself deletes it.
+    bool HoldsRegion(AIArtHandle art) const;
+
+    // Entries of the crossing-art table (CrossingArt.h) that pick or adapt a handler.
+    AIErr KirinukiGroup(AIArtHandle group);
+    AIErr CutCrossingPath(AIArtHandle path);
+    AIErr ClipPluginArtOutside(AIArtHandle art);
+    AIErr ClipPluginArtInside(AIArtHandle art);
+
+    // Counted by a pass for every object it visits.
+    AIErr StepProgress();
+
+private:
+    AIErr RunSteps();
+    AIErr RecordRun();
+    AIErr CountArt();
+    bool IsAxisAlignedRectangle(AIArtHandle path);
+    AIErr FitViewToRegion();
+    AIErr PaintRegionGray();
+    AIErr RestoreRegionStyle();
+    AIErr StartLayer(const char* passText, AILayerHandle layer);
+    AIErr DisposeRegion();
+    // The layer walk both passes share: every visible, editable layer below the work layer, its art visited by
+    // the pass's own visit; an emptied layer is deleted at once when deleteEmptied is set.
+    AIErr WalkLayers(const char* passText, bool deleteEmptied);
+    AIErr PluginEditArt(AIArtHandle art, AIArtHandle& firstChild);
+    AIErr FindRegionContainers();
+
+    SPPluginRef pluginRef_;
+    PathCutter cutter_;
+    AILayerHandle workLayer_ = nullptr;
+    AIArtHandle clipRegion_ = nullptr;
+    AIRealRect regionBounds_{};
+    ASInt32 totalArt_ = 0;
+    ASInt32 visitedArt_ = 0;
+    ASInt32 shownPercent_ = 0;
+    AIBoolean regionIsRectangle_ = 0;
+    ClipOptions options_{};
+    std::vector<AIArtHandle> regionContainers_;  // innermost first, the layer group last
+
+    // Why construction stopped: Run stops at once with this when set.
+    bool constructed_ = false;
+    AIErr constructionError_ = kNoErr;
+    // The region's style from before the gray fill, while the region carries that fill.
+    bool regionRestyled_ = false;
+    AIPathStyle savedRegionStyle_{};
+    bool regionDisposed_ = false;
+};
