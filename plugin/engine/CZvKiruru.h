@@ -6,6 +6,7 @@
 
 #include "plugin/command/ClipOptions.h"
 #include "plugin/geometry/ArtHandleList.h"
+#include "plugin/geometry/ArtMaker.h"
 #include "plugin/geometry/PathCutter.h"
 #include "plugin/sdk/AIPathStyle.h"
 #include "plugin/sdk/AITypes.h"
@@ -22,8 +23,6 @@ enum ArtRelation : ASInt32 {
 inline constexpr AIErr kPassUnavailableErr = FourCharErr("NYI!");
 // A bounds classification that failed.
 inline constexpr AIErr kClassifyFailedErr = -1;
-// A raster the outside pass cannot trim.
-inline constexpr AIErr kRasterNotTrimmableErr = -10010;
 
 class CZvKiruru {
 public:
@@ -68,6 +67,7 @@ public:
     const ClipOptions& Options() const { return options_; }
     AILayerHandle WorkLayer() const { return workLayer_; }
     PathCutter& Cutter() { return cutter_; }
+    ArtMaker& Maker() { return artMaker_; }
     bool KeepsInside() const { return options_.ClipType == 0; }
     // The region or one of the containers it lies in: never deleted, cut or handed to a handler, so that the
     // region lives until the pass itself deletes it.
@@ -100,6 +100,7 @@ private:
 
     SPPluginRef pluginRef_;
     PathCutter cutter_;
+    ArtMaker artMaker_;
     AILayerHandle workLayer_ = nullptr;
     AIArtHandle clipRegion_ = nullptr;
     AIRealRect regionBounds_{};
