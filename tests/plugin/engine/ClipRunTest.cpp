@@ -31,18 +31,6 @@ TEST_F(ClipRun, AMenuRunDeletesWhatLiesOutsideKeepsWhatLiesInsideAndSaysSo) {
     EXPECT_EQ(app.preferences.GetInteger(kSection, "ClipType"), 0);
 }
 
-TEST_F(ClipRun, AKeptRegionGetsItsOwnStyleBackAfterItsTemporaryFill) {
-    const ArtId region = Region(0, 50, 100, 0);
-    doc.Find(region)->style.fillPaint = 0;
-    doc.Find(region)->style.stroke.width = 3;
-    const AIPathStyle before = doc.Find(region)->style;
-
-    EXPECT_EQ(Play(ClipOptions{0, 0, 0, 0, 1}), kNoErr);
-    ASSERT_TRUE(Alive(region));
-    EXPECT_EQ(std::memcmp(&doc.Find(region)->style, &before, sizeof before), 0);
-    EXPECT_EQ(app.calls.Count("AIPathStyleSuite::SetPathStyle"), 2u);
-}
-
 TEST_F(ClipRun, ACancelledDialogAnswersStopRunsNothingAndStoresNothing) {
     const ArtId outside = AddRect(200, 200, 220, 180);
     Region(0, 50, 100, 0);
@@ -71,9 +59,14 @@ TEST_F(ClipRun, AFailingMenuRunAnswersItsCodeAfterTheChoiceWasStored) {
 TEST_F(ClipRun, PlaybackWithoutTheDialogRunsTheRecordedValuesSilentlyAndLeavesThePreferences) {
     const ArtId outside = AddRect(200, 200, 220, 180);
     const ArtId region = Region(0, 50, 100, 0);
+    doc.Find(region)->style.fillPaint = 0;
+    doc.Find(region)->style.stroke.width = 3;
+    const AIPathStyle before = doc.Find(region)->style;
     EXPECT_EQ(Play(ClipOptions{0, 0, 0, 0, 1}), kNoErr);
     EXPECT_FALSE(Alive(outside));
-    EXPECT_TRUE(Alive(region));
+    ASSERT_TRUE(Alive(region));
+    // The kept region has its own style back after its temporary fill.
+    EXPECT_EQ(std::memcmp(&doc.Find(region)->style, &before, sizeof before), 0);
     EXPECT_TRUE(DialogHistory().empty());
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(app.preferences.Empty());
@@ -93,13 +86,6 @@ TEST_F(ClipRun, PlaybackWithTheDialogRunsTheEditedValuesAndStillLeavesThePrefere
 
     EXPECT_EQ(Play(ClipOptions{}, kDialogOn, [](OpenDialog& dialog) { dialog.PressEscape(); }), kCanceledErr);
     EXPECT_TRUE(Alive(region));
-}
-
-TEST_F(ClipRun, AFailingPlaybackAnswersTheRunsCode) {
-    Region(0, 50, 100, 0);
-    app.faults.FailCall("AIUserSuite::UpdateProgress", kBad, 2);
-    EXPECT_EQ(Play(ClipOptions{}), kBad);
-    EXPECT_EQ(doc.CountLayers(), layersBefore);
 }
 
 TEST_F(ClipRun, WhileTheHostRecordsTheRunRecordsItsStepBeforeClippingAnything) {
@@ -200,41 +186,31 @@ TEST_F(ClipRun, OnlyAnAxisAlignedRectangleDecidesByBoundsAlone) {
     EXPECT_GT(app.calls.Count("AIHitTestSuite::HitTest"), 0u);
 }
 
-class ViewFit : public EngineTest {
-protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        doc.view.centre = {0, 0};
-        doc.view.zoom = 2;
-        view = doc.view.Bounds();
+// The view zooms out only for a region larger than it, and then centres on the region.
+TEST_F(ClipRun, TheViewFitsARegionLargerThanItAndIsLeftAloneOtherwise) {
+    struct Case {
+        const char* name;
+        AIReal left, top, right, bottom;  // in view heights and widths from the view's top left corner
+        AIReal zoom;                      // expected, as a share of the zoom before
+    };
+    const Case cases[] = {
+        {"the whole view", 0, 0, 1, -1, 1},
+        {"twice as tall as the view", 0.1, 1, 0.2, -1, 0.5},
+        {"small, beside the view", 1.1, 0, 1.2, -0.1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.view = {{0, 0}, 2};
+        const AIRealRect v = doc.view.Bounds();
+        const AIReal w = v.right - v.left, h = v.top - v.bottom;
+        const AIRealRect r{v.left + c.left * w, v.top + c.top * h, v.left + c.right * w, v.top + c.bottom * h};
+        Region(r.left, r.top, r.right, r.bottom);
+        EXPECT_EQ(Play(ClipOptions{}), kNoErr);
+        EXPECT_DOUBLE_EQ(doc.view.zoom, 2 * c.zoom);
+        const bool moved = c.zoom != 1;
+        EXPECT_DOUBLE_EQ(doc.view.centre.h, moved ? (r.left + r.right) / 2 : 0);
+        EXPECT_DOUBLE_EQ(doc.view.centre.v, moved ? (r.top + r.bottom) / 2 : 0);
     }
-    AIReal Height(const AIRealRect& r) { return r.top - r.bottom; }
-    AIRealRect view{};
-};
-
-TEST_F(ViewFit, ARegionInsideTheViewChangesNothing) {
-    Region(view.left, view.top, view.right, view.bottom);
-    EXPECT_EQ(Play(ClipOptions{}), kNoErr);
-    EXPECT_EQ(doc.view.zoom, 2);
-    EXPECT_EQ(doc.view.centre.h, 0);
-    EXPECT_EQ(doc.view.centre.v, 0);
-}
-
-TEST_F(ViewFit, ARegionTwiceAsTallAsTheViewHalvesTheZoomAndIsCentred) {
-    const AIReal h = Height(view);
-    Region(view.left + 10, view.top + h, view.left + 20, view.top - h);
-    EXPECT_EQ(Play(ClipOptions{}), kNoErr);
-    EXPECT_DOUBLE_EQ(doc.view.zoom, 1);
-    EXPECT_DOUBLE_EQ(doc.view.centre.h, view.left + 15);
-    EXPECT_DOUBLE_EQ(doc.view.centre.v, view.top);
-    EXPECT_EQ(app.calls.Count("AIDocumentViewSuite::SetDocumentViewCenter"), 1u);
-}
-
-TEST_F(ViewFit, ASmallRegionOutsideTheViewLeavesTheViewAsItWas) {
-    Region(view.right + 10, view.top, view.right + 20, view.top - 10);
-    EXPECT_EQ(Play(ClipOptions{}), kNoErr);
-    EXPECT_EQ(doc.view.zoom, 2);
-    EXPECT_EQ(app.calls.Count("AIDocumentViewSuite::SetDocumentViewZoom"), 0u);
 }
 
 }  // namespace
