@@ -60,14 +60,6 @@ public:
     AIErr KirinukiPlaced(AIArtHandle placed);
     AIErr KirinukiRaster(AIArtHandle raster);
 
-    // What the run found and keeps, for the handlers and for tests.
-    AIArtHandle ClipRegion() const { return clipRegion_; }
-    const AIRealRect& RegionBounds() const { return regionBounds_; }
-    bool RegionIsRectangle() const { return regionIsRectangle_ != 0; }
-    const ClipOptions& Options() const { return options_; }
-    AILayerHandle WorkLayer() const { return workLayer_; }
-    PathCutter& Cutter() { return cutter_; }
-    ArtMaker& Maker() { return artMaker_; }
     bool KeepsInside() const { return options_.ClipType == 0; }
     // The region or one of the containers it lies in: never deleted, cut or handed to a handler, so that the
     // region lives until the pass itself deletes it.
@@ -79,10 +71,9 @@ public:
     AIErr ClipPluginArtOutside(AIArtHandle art);
     AIErr ClipPluginArtInside(AIArtHandle art);
 
+private:
     // Counted by a pass for every object it visits.
     AIErr StepProgress();
-
-private:
     AIErr RunSteps();
     AIErr RecordRun();
     AIErr CountArt();
