@@ -18,6 +18,8 @@ struct UserModel {
     std::vector<Alert> alerts;
     // Called with each alert as it is raised, so that whoever drives the host can show it.
     std::function<void(const Alert&)> onAlert;
+    // Called after each change of the progress text or value, so that whoever drives the host can draw it.
+    std::function<void()> onProgress;
 
     std::string progressText;  // UTF-8
     std::vector<std::string> progressTexts;

@@ -34,6 +34,7 @@ AIErr SetProgressText(AIUnicodeStringRef text) {
     user.progressText = suitetext::UnicodeStringUtf8(text);
     user.progressTexts.push_back(user.progressText);
     user.progressShown = true;
+    if (user.onProgress) user.onProgress();
     return kNoErr;
 }
 
@@ -44,6 +45,7 @@ AIErr UpdateProgress(ASInt32 current, ASInt32 max) {
     user.progressCurrent = std::clamp(current, 0, max);
     user.progressMax = max;
     user.progressShown = true;
+    if (user.onProgress) user.onProgress();
     return kNoErr;
 }
 
