@@ -25,6 +25,9 @@ public:
         return it == bools_.end() ? std::nullopt : std::optional<bool>(it->second);
     }
     bool Empty() const { return ints_.empty() && bools_.empty(); }
+    // Everything stored, by (section, key): for saving the store between runs.
+    const std::map<std::pair<std::string, std::string>, ASInt32>& Integers() const { return ints_; }
+    const std::map<std::pair<std::string, std::string>, bool>& Booleans() const { return bools_; }
 
 private:
     std::map<std::pair<std::string, std::string>, ASInt32> ints_;
