@@ -10,14 +10,40 @@
 
 namespace headless::svg {
 
+namespace {
+
+// An id the file does not use, so that the added objects neither clash with nor shadow the file's own.
+std::string UnusedId(pugi::xml_node root, const std::string& wanted) {
+    std::string id = wanted;
+    for (int n = 2; root.find_node([&id](pugi::xml_node node) { return id == node.attribute("id").value(); }); ++n)
+        id = wanted + "-" + std::to_string(n);
+    return id;
+}
+
+void Import(const XmlSource& source, Document& document, const ReadOptions& options) {
+    if (options.addedPath.empty()) return ImportSvgTree(BuildSvgTree(source), document, options, source.Path());
+    pugi::xml_node root = source.Root();
+    pugi::xml_node layer = root.append_child("g");
+    layer.append_attribute("id") = UnusedId(root, "trimora-region-layer").c_str();
+    layer.append_attribute("inkscape:label") = "trimora region";
+    pugi::xml_node path = layer.append_child("path");
+    const std::string pathId = UnusedId(root, "trimora-region");
+    path.append_attribute("id") = pathId.c_str();
+    path.append_attribute("d") = options.addedPath.c_str();
+    path.append_attribute("style") = "fill:none;stroke:#d40000;stroke-width:1";
+    ReadOptions selecting = options;
+    selecting.select.push_back(pathId);
+    ImportSvgTree(BuildSvgTree(source), document, selecting, source.Path());
+}
+
+}  // namespace
+
 void ReadSvgFile(const std::string& path, Document& document, const ReadOptions& options) {
-    const XmlSource source(path);
-    ImportSvgTree(BuildSvgTree(source), document, options, path);
+    Import(XmlSource(path), document, options);
 }
 
 void ReadSvgText(const std::string& name, std::string text, Document& document, const ReadOptions& options) {
-    const XmlSource source(name, std::move(text));
-    ImportSvgTree(BuildSvgTree(source), document, options, name);
+    Import(XmlSource(name, std::move(text)), document, options);
 }
 
 std::string WriteSvgText(const Document& document) {

@@ -11,6 +11,9 @@ namespace headless::svg {
 
 struct ReadOptions {
     std::vector<std::string> select;  // ids of the objects to select
+    // Path data in the file's user units for a path that the file does not hold: it is added, selected, in a new
+    // top layer of its own (how a command line names a region that is not drawn).
+    std::string addedPath = {};
 };
 
 // Fills an empty document. Throws SvgError naming the file, line, element and fault; the document is then
