@@ -5,7 +5,7 @@ packages=(
     cmake g++ make pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     libpolyclipping-dev libpugixml-dev libpng-dev nlohmann-json3-dev libcli11-dev
-    librsvg2-bin
+    librsvg2-bin librsvg2-dev
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine64 xvfb xdotool imagemagick fonts-ipafont-gothic fonts-dejavu-core
 )
