@@ -43,9 +43,13 @@ public:
     }
 
     ASUInt32 Code(const Json& value, const std::string& where) const {
-        if (!value.is_string() || value.get<std::string>().size() != 4) Refuse(where + "is not a four-character code");
+        // Printable characters only: a code is named in messages, and a control character would cut them short.
+        const auto printable = [](char c) { return c >= 0x20 && c <= 0x7E; };
+        const std::string* text = value.get_ptr<const std::string*>();
+        if (!text || text->size() != 4 || !std::all_of(text->begin(), text->end(), printable))
+            Refuse(where + "is not a four-character code");
         ASUInt32 code = 0;
-        for (const char c : value.get<std::string>())
+        for (const char c : *text)
             code = (code << 8) | static_cast<unsigned char>(c);
         return code;
     }

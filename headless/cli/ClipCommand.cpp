@@ -5,14 +5,14 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <ostream>
 
 #include "headless/cli/ActionFile.h"
 #include "headless/cli/Interrupt.h"
-#include "headless/cli/Preview.h"
 #include "headless/cli/PreferenceFile.h"
+#include "headless/cli/Preview.h"
 #include "headless/cli/TerminalDialog.h"
 #include "headless/suites/MenuQueries.h"
 #include "headless/svg/AtomicFile.h"

@@ -23,8 +23,7 @@ using Handle = std::unique_ptr<RsvgHandle, HandleRelease>;
 
 Handle Load(const std::string& svg, const char* what) {
     GError* error = nullptr;
-    RsvgHandle* handle =
-        rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error);
+    RsvgHandle* handle = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error);
     if (!handle) {
         const std::string message = error ? error->message : "unknown error";
         if (error) g_error_free(error);

@@ -176,8 +176,7 @@ private:
         const DialogControl& control = *choices_[i];
         const bool on = control.IsChecked();
         const std::string mark = IsRadio(control) ? (on ? "(•)" : "( )") : (on ? "[x]" : "[ ]");
-        return (i == focus_ ? ">" : " ") + indent.substr(1) + std::to_string(i + 1) + " " + mark + " " +
-               control.Text();
+        return (i == focus_ ? ">" : " ") + indent.substr(1) + std::to_string(i + 1) + " " + mark + " " + control.Text();
     }
 
     OpenDialog& dialog_;
