@@ -195,7 +195,8 @@ TEST(ActionFile, RecordedStepsRoundTripAndDamageIsNamed) {
             const ASUInt32 key = 0x61616161u + static_cast<ASUInt32>(random() % 0x19191919u & 0x0F0F0F0Fu);
             headless::ActionParamEntry entry;
             entry.typeCode = random() % 2 ? 'enum' : 'bool';
-            entry.integer = entry.typeCode == 'bool' ? static_cast<ASInt32>(random() % 2) : static_cast<ASInt32>(random());
+            entry.integer =
+                entry.typeCode == 'bool' ? static_cast<ASInt32>(random() % 2) : static_cast<ASInt32>(random());
             if (entry.typeCode == 'enum') entry.name = "名前" + std::to_string(k);
             step.parameters.entries[key] = entry;
             if (k % 2) declared.keys.push_back({key, "", entry.typeCode, true});
