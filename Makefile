@@ -4,7 +4,11 @@ TEST_DIR := build/test
 RELEASE_DIR := build/release
 WINDOWS_DIR := build/windows
 
-.PHONY: test setup configure-test build-test build-release release windows build-windows bench format clean
+PREFIX ?= /usr/local
+TRIMORA := $(RELEASE_DIR)/headless/cli/trimora
+
+.PHONY: test setup configure-test build-test build-release release windows build-windows bench format clean demo \
+	install
 
 # The sanitizer build, the optimised build (it sees warnings the other does not), the Windows plug-in (its file
 # and its dialogs under Wine are tested too), then every test.
@@ -32,6 +36,14 @@ windows: setup build-windows
 build-windows:
 	cmake --no-warn-unused-cli -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_DIR) -j$(JOBS)
+
+# The main job on the example drawing: clip the postcard to its frame, the result and a preview beside it.
+demo: release
+	$(TRIMORA) clip examples/postcard.svg -o examples/postcard-clipped.svg --region region --outside \
+		--no-keep-region --preview examples/postcard-preview.png
+
+install: release
+	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
 
 bench: release
 	./scripts/run-benchmarks.sh $(RELEASE_DIR)

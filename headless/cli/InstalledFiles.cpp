@@ -24,7 +24,7 @@ fs::path Prefix() {
 
 std::string ModuleFilePath() {
     if (const char* chosen = std::getenv("TRIMORA_MODULE"); chosen && *chosen) return chosen;
-    const fs::path installed = Prefix() / "lib" / "trimora" / "libtrimora.so";
+    const fs::path installed = Prefix() / TRIMORA_INSTALL_LIBDIR / "trimora" / "libtrimora.so";
     std::error_code error;
     if (fs::is_regular_file(installed, error)) return installed.string();
     return TRIMORA_BUILT_MODULE;
