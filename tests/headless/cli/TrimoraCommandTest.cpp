@@ -49,10 +49,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    CommandResult Trimora(std::vector<std::string> args) { return TrimoraWith({}, std::move(args)); }
+    CommandResult Trimora(std::vector<std::string> args) { return Finish(Start(std::move(args))); }
 
-    // With extra environment variables ("NAME=value"); the preferences always live in the test's folder.
-    CommandResult TrimoraWith(std::vector<std::string> env, std::vector<std::string> args) {
+    // Starts the command with its output in the test's folder, and the preferences there too.
+    pid_t Start(std::vector<std::string> args) {
         const std::string binary = TRIMORA_COMMAND;
         args.insert(args.begin(), binary);
         std::vector<char*> argv;
@@ -64,23 +64,24 @@ protected:
         const std::string out = (dir_ / "stdout").string(), err = (dir_ / "stderr").string();
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        env.push_back("XDG_CONFIG_HOME=" + (dir_ / "config").string());
+        std::string config = "XDG_CONFIG_HOME=" + (dir_ / "config").string();
         std::vector<char*> envp;
         for (char** e = environ; *e; ++e)
             if (std::string_view(*e).rfind("XDG_CONFIG_HOME=", 0) != 0) envp.push_back(*e);
-        for (std::string& e : env)
-            envp.push_back(e.data());
+        envp.push_back(config.data());
         envp.push_back(nullptr);
-        pid_t pid;
-        CommandResult run;
-        if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
+        pid_t pid = -1;
+        if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
         posix_spawn_file_actions_destroy(&actions);
-        run.out = Slurp(out);
-        run.err = Slurp(err);
+        return pid;
+    }
+
+    CommandResult Finish(pid_t pid) {
+        CommandResult run;
+        int status = 0;
+        if (pid > 0 && waitpid(pid, &status, 0) == pid) run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = Slurp(dir_ / "stdout");
+        run.err = Slurp(dir_ / "stderr");
         return run;
     }
 
@@ -399,28 +400,14 @@ TEST_F(WholeRun, DISABLED_TheProgressBarIsDrawnOnlyWhenAskedOrOnATerminal) {
 
 TEST_F(WholeRun, DISABLED_CtrlCDuringALongRunExits130AndWritesNothing) {
     const fs::path large = LargeDrawing(), out = dir_ / "out.svg";
-    std::string binary = TRIMORA_COMMAND;
-    std::vector<std::string> args = {binary,       "clip",     large.string(), "-o",
-                                     out.string(), "--region", "region",       "--progress"};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    const std::string err = (dir_ / "stderr").string();
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = Start({"clip", large.string(), "-o", out.string(), "--region", "region", "--progress"});
+    ASSERT_GT(pid, 0);
     // Once the run is under way: the progress bar has moved.
-    for (int i = 0; i < 600 && Slurp(err).find('%') == std::string::npos; ++i)
+    for (int i = 0; i < 600 && Slurp(dir_ / "stderr").find('%') == std::string::npos; ++i)
         usleep(50000);
     kill(pid, SIGINT);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 130) << Slurp(err);
+    const CommandResult run = Finish(pid);
+    EXPECT_EQ(run.exitCode, 130) << run.err;
     EXPECT_FALSE(fs::exists(out));
 }
 
