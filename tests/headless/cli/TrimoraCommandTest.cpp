@@ -308,7 +308,7 @@ TEST_F(TrimoraCommand, UnreadableInputIsReportedAsSuch) {
     EXPECT_FALSE(fs::exists(dir_ / "out.svg"));
 }
 
-// Whole runs through the module's clip engine. Enabled once the engine answers the clip command.
+// Whole runs through the module's clip engine, on the example drawing and a large generated one.
 class WholeRun : public TrimoraCommand {
 protected:
     std::string Postcard() { return trimora::test::SourcePath("examples/postcard.svg"); }
@@ -342,14 +342,16 @@ protected:
     }
 };
 
-TEST_F(WholeRun, DISABLED_ClipStoresTheOptionsRecordsWhatPlayRepeatsAndPreviewsBothSides) {
+TEST_F(WholeRun, ClipStoresTheOptionsRecordsWhatPlayRepeatsAndPreviewsBothSides) {
     const fs::path out = dir_ / "out.svg", action = dir_ / "action.json", preview = dir_ / "preview.png";
-    const CommandResult run = Trimora({"clip", Postcard(), "-o", out.string(), "--region", "region", "--inside",
-                                       "--keep-region", "--record", action.string(), "--preview", preview.string()});
+    const CommandResult run =
+        Trimora({"clip", Postcard(), "-o", out.string(), "--region", "region", "--outside", "--keep-region",
+                 "--delete-empty-layers", "--record", action.string(), "--preview", preview.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("切り抜き処理が終了しました"), std::string::npos) << run.out;
     const std::string stored = Slurp(dir_ / "config" / "trimora" / "preferences.json");
-    EXPECT_NE(stored.find("\"ClipType\": 1"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("\"ClipType\": 0"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("\"DeleteEmptyLayer\": true"), std::string::npos) << stored;
     EXPECT_NE(stored.find("\"PreserveMaskPath\": true"), std::string::npos) << stored;
     // The page is 2 panels wide with the gap between them.
     headless::Document page;
@@ -376,7 +378,7 @@ TEST_F(WholeRun, DISABLED_ClipStoresTheOptionsRecordsWhatPlayRepeatsAndPreviewsB
     EXPECT_EQ(Slurp(dir_ / "played" / "b.svg"), Slurp(out));
 }
 
-TEST_F(WholeRun, DISABLED_ARefusedRegionExitsTwoWithTheModulesAlert) {
+TEST_F(WholeRun, ARefusedRegionExitsTwoWithTheModulesAlert) {
     const fs::path out = dir_ / "out.svg";
     const CommandResult run =
         Trimora({"clip", Postcard(), "-o", out.string(), "--region-path", "M 10 10 L 200 200 L 10 200"});
@@ -385,7 +387,7 @@ TEST_F(WholeRun, DISABLED_ARefusedRegionExitsTwoWithTheModulesAlert) {
     EXPECT_FALSE(fs::exists(out));
 }
 
-TEST_F(WholeRun, DISABLED_TheProgressBarIsDrawnOnlyWhenAskedOrOnATerminal) {
+TEST_F(WholeRun, TheProgressBarIsDrawnOnlyWhenAskedOrOnATerminal) {
     const fs::path large = LargeDrawing();
     const CommandResult plain =
         Trimora({"clip", large.string(), "-o", (dir_ / "a.svg").string(), "--region", "region"});
@@ -398,7 +400,7 @@ TEST_F(WholeRun, DISABLED_TheProgressBarIsDrawnOnlyWhenAskedOrOnATerminal) {
     EXPECT_EQ(Slurp(dir_ / "a.svg"), Slurp(dir_ / "b.svg"));
 }
 
-TEST_F(WholeRun, DISABLED_CtrlCDuringALongRunExits130AndWritesNothing) {
+TEST_F(WholeRun, CtrlCDuringALongRunExits130AndWritesNothing) {
     const fs::path large = LargeDrawing(), out = dir_ / "out.svg";
     const pid_t pid = Start({"clip", large.string(), "-o", out.string(), "--region", "region", "--progress"});
     ASSERT_GT(pid, 0);
@@ -411,7 +413,7 @@ TEST_F(WholeRun, DISABLED_CtrlCDuringALongRunExits130AndWritesNothing) {
     EXPECT_FALSE(fs::exists(out));
 }
 
-TEST_F(WholeRun, DISABLED_TheDialogOnAPseudoTerminalIsConfirmedWithEnter) {
+TEST_F(WholeRun, TheDialogOnAPseudoTerminalIsConfirmedWithEnter) {
     int controller = -1;
     const pid_t pid = forkpty(&controller, nullptr, nullptr, nullptr);
     ASSERT_GE(pid, 0);
@@ -423,13 +425,13 @@ TEST_F(WholeRun, DISABLED_TheDialogOnAPseudoTerminalIsConfirmedWithEnter) {
     }
     std::string shown;
     char buffer[4096];
-    // Wait for the dialog to be drawn, then choose 内側削除 and confirm.
+    // Wait for the dialog to be drawn, then check the third choice (空のレイヤーを削除) and confirm.
     while (shown.find("キャンセル") == std::string::npos) {
         const ssize_t n = read(controller, buffer, sizeof buffer);
         if (n <= 0) break;
         shown.append(buffer, static_cast<std::size_t>(n));
     }
-    ASSERT_EQ(write(controller, "2\r", 2), 2);
+    ASSERT_EQ(write(controller, "3\r", 2), 2);
     for (ssize_t n; (n = read(controller, buffer, sizeof buffer)) > 0;)
         shown.append(buffer, static_cast<std::size_t>(n));
     int status = 0;
@@ -437,7 +439,8 @@ TEST_F(WholeRun, DISABLED_TheDialogOnAPseudoTerminalIsConfirmedWithEnter) {
     close(controller);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
     EXPECT_NE(shown.find("外側削除"), std::string::npos) << shown;
-    EXPECT_NE(Slurp(dir_ / "config" / "trimora" / "preferences.json").find("\"ClipType\": 1"), std::string::npos);
+    EXPECT_NE(Slurp(dir_ / "config" / "trimora" / "preferences.json").find("\"DeleteEmptyLayer\": true"),
+              std::string::npos);
     EXPECT_TRUE(fs::exists(dir_ / "out.svg"));
 }
 
