@@ -19,8 +19,6 @@ enum ArtRelation : ASInt32 {
     kArtOutsideRegion = 2,
 };
 
-// The answer of a pass this build does not have yet; the run ends before any art changes.
-inline constexpr AIErr kPassUnavailableErr = FourCharErr("NYI!");
 // A bounds classification that failed.
 inline constexpr AIErr kClassifyFailedErr = -1;
 
@@ -72,6 +70,21 @@ public:
     AIErr ClipPluginArtInside(AIArtHandle art);
 
 private:
+    // What the handlers decide with. A failing host call is answered, never taken for an answer.
+    bool IsStraightLine(AIArtHandle path);
+    // The art style paints a fill and the path is not a straight two-point line.
+    AIErr CountsAsFilled(AIArtHandle path, bool& filled);
+    // The part of a closed outline inside the region, as one path or compound path; null when none is.
+    AIErr MakeTrimShape(AIArtHandle outline, AIArtHandle& shape);
+    // No flags, and whole bytes a pixel: a raster that can be cropped (kUntrimmableRasterErr otherwise).
+    AIErr IsPlainRaster(AIArtHandle raster, bool& plain);
+    // The clipping path among the group's own children, frontmost first; null when there is none.
+    AIErr FindClipMask(AIArtHandle group, AIArtHandle& mask);
+    AIErr SetClipFlagDeep(AIArtHandle art, AIBoolean clip, bool followSiblings);
+    // The art style of art, else the first found in its subtree, else in its later siblings and theirs.
+    AIErr FindFirstArtStyle(AIArtHandle art, AIArtStyleHandle& style);
+    AIErr ApplyArtStyleDeep(AIArtHandle art, AIArtStyleHandle style, bool followSiblings);
+
     // Counted by a pass for every object it visits.
     AIErr StepProgress();
     AIErr RunSteps();
@@ -87,6 +100,14 @@ private:
     // the pass's own visit; an emptied layer is deleted at once when deleteEmptied is set.
     AIErr WalkLayers(const char* passText, bool deleteEmptied);
     AIErr PluginEditArt(AIArtHandle art, AIArtHandle& firstChild);
+    AIErr IsClosedSublayer(AIArtHandle art, bool& closed);
+    AIErr DeleteLayerUnlessLast(AILayerHandle layer);
+    AIErr CutPaintedCopy(AIArtHandle art, bool area, bool keepInside, ArtHandleList& pieces);
+    // Puts placed art or a raster under the part of its outline inside the region.
+    AIErr TrimToRegion(AIArtHandle art, bool raster);
+    AIErr CutMask(AIArtHandle group, AIArtHandle mask, AIArtHandle& newMask);
+    AIErr EmptyClipGroup(AIArtHandle group);
+    AIErr VisitEach(AIArtHandle first);
     AIErr FindRegionContainers();
 
     SPPluginRef pluginRef_;

@@ -8,8 +8,10 @@ namespace {
 
 constexpr const char* kOutsidePassText = "切り抜き(外側)を実行中";
 
+}  // namespace
+
 // A sublayer the user locked or hid is left alone with everything in it.
-AIErr IsClosedSublayer(AIArtHandle art, bool& closed) {
+AIErr CZvKiruru::IsClosedSublayer(AIArtHandle art, bool& closed) {
     closed = false;
     AIBoolean layerGroup = 0;
     if (AIErr err = sAIArt->IsArtLayerGroup(art, &layerGroup)) return err;
@@ -19,8 +21,6 @@ AIErr IsClosedSublayer(AIArtHandle art, bool& closed) {
     closed = (attr & (kArtLocked | kArtHidden)) != 0;
     return kNoErr;
 }
-
-}  // namespace
 
 AIErr CZvKiruru::KirinukiOutside() {
     if (AIErr err = WalkLayers(kOutsidePassText, options_.DeleteEmptyLayer != 0)) return err;
@@ -57,7 +57,7 @@ AIErr CZvKiruru::WalkLayers(const char* passText, bool deleteEmptied) {
             AIBoolean hasArt = 1;
             if (AIErr err = sAILayer->LayerHasArt(layer, &hasArt)) return err;
             if (!hasArt) {
-                if (AIErr err = sAILayer->DeleteLayer(layer)) return err;
+                if (AIErr err = DeleteLayerUnlessLast(layer)) return err;
             }
         }
         layer = next;
@@ -138,8 +138,8 @@ AIErr CZvKiruru::KirinukiArtOutside(AIArtHandle art, bool followSiblings) {
     return kNoErr;
 }
 
-// Every top-level layer without art goes, the work layer too when the pass left it empty. Errors end the sweep
-// without a word: the clipping itself is done.
+// Every top-level layer without art goes, the work layer too when the pass left it empty, but the document keeps
+// one layer. Errors end the sweep without a word: the clipping itself is done.
 void CZvKiruru::DeleteEmptyLayers() {
     AILayerHandle layer = nullptr;
     if (sAILayer->GetNthLayer(0, &layer)) return;
@@ -148,10 +148,19 @@ void CZvKiruru::DeleteEmptyLayers() {
         if (sAILayer->GetNextLayer(layer, &next)) return;
         AIBoolean hasArt = 1;
         if (sAILayer->LayerHasArt(layer, &hasArt)) return;
-        if (!hasArt) {
-            if (sAILayer->DeleteLayer(layer)) return;
-            if (layer == workLayer_) workLayer_ = nullptr;
-        }
+        if (!hasArt && DeleteLayerUnlessLast(layer)) return;
         layer = next;
     }
+}
+
+// A document without layers is not one the user can draw in: the last layer stays, empty or not. The work layer
+// does not count, as it goes at the end of the run.
+AIErr CZvKiruru::DeleteLayerUnlessLast(AILayerHandle layer) {
+    ASInt32 count = 0;
+    if (AIErr err = sAILayer->CountLayers(&count)) return err;
+    const ASInt32 workLayers = workLayer_ && layer != workLayer_ ? 1 : 0;
+    if (count - 1 - workLayers < 1) return kNoErr;
+    if (AIErr err = sAILayer->DeleteLayer(layer)) return err;
+    if (layer == workLayer_) workLayer_ = nullptr;
+    return kNoErr;
 }

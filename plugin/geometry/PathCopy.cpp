@@ -74,6 +74,12 @@ AIErr PathCutter::NewPathFromPath(AIArtHandle source, AIPaintOrder order, AIArtH
     return kNoErr;
 }
 
+void ArtHandleList::DisposeAllAndClear() {
+    for (AIArtHandle art : handles_)
+        sAIArt->DisposeArt(art);
+    handles_.clear();
+}
+
 AIErr ArtHandleList::MakeCompoundPath(AIPaintOrder order, AIArtHandle reference, AIArtHandle* compound) const {
     *compound = nullptr;
     if (handles_.size() < 2) return kNoErr;

@@ -157,12 +157,6 @@ AIErr GatherLayer(const CutRecipe& recipe, AILayerHandle workLayer, Placement pl
     return kNoErr;
 }
 
-void DisposeAll(ArtHandleList& list) {
-    for (std::size_t i = 0; i < list.Length(); ++i)
-        sAIArt->DisposeArt(list.At(i));
-    list.Clear();
-}
-
 }  // namespace
 
 AIErr PathCutter::ArrangeAndRun(const CutRecipe& recipe, AIArtHandle art, AIArtHandle region) {
@@ -210,7 +204,7 @@ AIErr PathCutter::Cut(const CutRecipe& recipe, AIArtHandle art, AIArtHandle regi
     const AIErr cleared = ClearLayerArt(workLayer_);
     if (!err) err = cleared;
     // The caller replaces art by what comes back, so a partial list must not look like the whole.
-    if (err) DisposeAll(out);
+    if (err) out.DisposeAllAndClear();
     return err;
 }
 

@@ -127,12 +127,18 @@ TEST_F(ClipRun, CancelThroughTheProgressDisplayAnswersStopAndGivesTheRegionItsSt
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ClipRun, TheWorkLayerGoesAlsoWhenTheSweepOfEmptyLayersTookIt) {
+TEST_F(ClipRun, TheSweepOfEmptyLayersTakesTheWorkLayerButLeavesTheDocumentOneLayer) {
     Region(0, 50, 100, 0);
-    EXPECT_EQ(Play(ClipOptions{0, 1, 0, 0, 0}), kNoErr);
-    // The region's layer was emptied and deleted with the work layer; no layer is left to delete twice.
-    EXPECT_EQ(doc.CountLayers(), 0);
-    EXPECT_EQ(app.calls.Count("AILayerSuite::DeleteLayer"), 2u);
+    const LayerId only = doc.NthLayer(0);
+    for (ClipOptions options : {ClipOptions{0, 1, 0, 0, 0}, ClipOptions{1, 1, 0, 0, 0}}) {
+        EXPECT_EQ(Play(options), kNoErr);
+        // The region's layer is emptied; it is the last one, so it stays, and the work layer is not deleted twice.
+        ASSERT_EQ(doc.CountLayers(), 1);
+        EXPECT_EQ(doc.NthLayer(0), only);
+        EXPECT_EQ(app.calls.Count("AILayerSuite::DeleteLayer"), 1u);
+        app.calls.Clear();
+        Region(0, 50, 100, 0);
+    }
 }
 
 // The rectangle test decides which objects are judged by bounds alone. A text frame in the region's bounding box
