@@ -11,8 +11,8 @@ namespace trimora::e2e {
 
 struct OracleOptions {
     std::string regionId;
-    bool keepInside = true;  // the outside pass keeps what lies inside the region
-    double bandWidth = 12;   // across the outline, in user units
+    bool keepInside = true;              // the outside pass keeps what lies inside the region
+    double bandWidth = 12;               // across the outline, in user units
     std::vector<std::string> keptWhole;  // ids of objects the run leaves as they are, beside locked ones and guides
 };
 
