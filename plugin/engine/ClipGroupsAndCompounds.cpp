@@ -8,20 +8,23 @@
 
 namespace {
 
-// A path whose style clips, or a compound path whose first member's does. A query the host refuses leaves art
-// out of the search rather than ending it.
-bool IsClippingPath(AIArtHandle art) {
+// A path whose style clips, or a compound path whose first member's does. A query the host refuses ends the
+// search: taken for "not the mask", it would leave the group uncut and the run reported as a success.
+AIErr IsClippingPath(AIArtHandle art, bool& clipping) {
+    clipping = false;
     ASInt16 type = kUnknownArt;
-    if (sAIArt->GetArtType(art, &type)) return false;
+    if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
     AIArtHandle styled = art;
     if (type == kCompoundPathArt) {
-        if (sAIArt->GetArtFirstChild(art, &styled) || !styled) return false;
+        if (AIErr err = sAIArt->GetArtFirstChild(art, &styled)) return err;
+        if (!styled) return kNoErr;
     } else if (type != kPathArt) {
-        return false;
+        return kNoErr;
     }
     AIPathStyle style{};
-    if (sAIPathStyle->GetPathStyle(styled, &style)) return false;
-    return style.clip != 0;
+    if (AIErr err = sAIPathStyle->GetPathStyle(styled, &style)) return err;
+    clipping = style.clip != 0;
+    return kNoErr;
 }
 
 // The mask's copy becomes a plain filled shape, so that the area cut keeps what the mask lets through.
@@ -45,7 +48,9 @@ AIErr CZvKiruru::FindClipMask(AIArtHandle group, AIArtHandle& mask) {
     AIArtHandle child = nullptr;
     if (AIErr err = sAIArt->GetArtFirstChild(group, &child)) return err;
     while (child) {
-        if (IsClippingPath(child)) {
+        bool clipping = false;
+        if (AIErr err = IsClippingPath(child, clipping)) return err;
+        if (clipping) {
             mask = child;
             return kNoErr;
         }

@@ -101,7 +101,12 @@ AIErr CZvKiruru::KirinukiPathArt(AIArtHandle art, ArtHandleList& out) {
     AIErr err = kNoErr;
     for (std::size_t i = 0; i < pieces.Length() && !err; ++i)
         err = DressPiece(art, pieces.At(i), gradient ? &original : nullptr, out);
-    pieces.DisposeAllAndClear();
+    // The pieces have lent their geometry; one the host keeps would be left in the drawing unannounced.
+    for (std::size_t i = 0; i < pieces.Length(); ++i) {
+        const AIErr disposed = sAIArt->DisposeArt(pieces.At(i));
+        if (!err) err = disposed;
+    }
+    pieces.Clear();
     if (!err && filled && out.Length() > 1) {
         AIArtHandle compound = nullptr;
         err = out.MakeCompoundPath(kPlaceAbove, art, &compound);

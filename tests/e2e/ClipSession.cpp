@@ -34,19 +34,23 @@ ClipSession::~ClipSession() {
     headless::win32::ResetStandIn();
 }
 
-AIErr ClipSession::Clip(const ClipOptions& options, Start start) {
+AIErr ClipSession::Clip(const ClipOptions& options, Start start, const std::function<void()>& beforeSending) {
     auto* plugin = static_cast<ZvTrimoraPlugin*>(static_cast<Plugin*>(host.Globals()));
     if (!plugin) return startupResult;
     if (start == Start::kMenu) {
         SaveClipOptionsToPreferences(options);
         headless::win32::CallbackDriver driver([](headless::win32::OpenDialog& dialog) { dialog.PressEnter(); });
         headless::win32::ScopedDialogDriver scope(driver);
+        if (beforeSending) beforeSending();
         return host.MenuGo(plugin->ClipMenuItem());
     }
     AIActionParamValueRef value = nullptr;
     if (AIErr err = sAIActionManager->AINewActionParamValue(&value)) return err;
     AIErr result = WriteClipOptionsToAction(options, value);
-    if (result == kNoErr) result = host.DoAction(kDialogNone, value);
+    if (result == kNoErr) {
+        if (beforeSending) beforeSending();
+        result = host.DoAction(kDialogNone, value);
+    }
     sAIActionManager->AIDeleteActionParamValue(value);
     return result;
 }

@@ -3,6 +3,7 @@
 // written as SVG.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "headless/loader/ModuleHost.h"
@@ -22,8 +23,9 @@ public:
     ClipSession& operator=(const ClipSession&) = delete;
 
     // The menu command stores `options` as the confirmed ones and presses Enter in the dialog; playback hands
-    // them over as the action's parameters without showing the dialog.
-    AIErr Clip(const ClipOptions& options, Start start);
+    // them over as the action's parameters without showing the dialog. `beforeSending` runs once that is set up,
+    // just before the host sends the message: where a test arms its faults.
+    AIErr Clip(const ClipOptions& options, Start start, const std::function<void()>& beforeSending = {});
     void Write(const std::string& svgFile) const;
 
     headless::Application app;
