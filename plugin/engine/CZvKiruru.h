@@ -50,6 +50,8 @@ public:
     // The inside pass.
     AIErr KirinukiInside();
     AIErr KirinukiArtInside(AIArtHandle art, bool followSiblings);
+    // The visit of one object (and with followSiblings of those behind it) that both passes make.
+    AIErr KirinukiArt(AIArtHandle art, bool followSiblings);
 
     // Crossing art, one family a source file.
     AIErr KirinukiClipGroup(AIArtHandle group);

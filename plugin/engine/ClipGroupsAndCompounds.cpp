@@ -3,6 +3,7 @@
 // removes its temporaries and restores what it changed before it answers a failure.
 #include "plugin/engine/CZvKiruru.h"
 #include "plugin/geometry/ArtTree.h"
+#include "plugin/geometry/PathCopy.h"
 #include "plugin/host/Suites.h"
 #include "plugin/sdk/AIArtStyle.h"
 
@@ -11,19 +12,29 @@ namespace {
 // A path whose style clips, or a compound path whose first member's does. A query the host refuses ends the
 // search: taken for "not the mask", it would leave the group uncut and the run reported as a success.
 AIErr IsClippingPath(AIArtHandle art, bool& clipping) {
-    clipping = false;
-    ASInt16 type = kUnknownArt;
-    if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
-    AIArtHandle styled = art;
-    if (type == kCompoundPathArt) {
-        if (AIErr err = sAIArt->GetArtFirstChild(art, &styled)) return err;
-        if (!styled) return kNoErr;
-    } else if (type != kPathArt) {
-        return kNoErr;
-    }
     AIPathStyle style{};
-    if (AIErr err = sAIPathStyle->GetPathStyle(styled, &style)) return err;
-    clipping = style.clip != 0;
+    bool shape = false;
+    if (AIErr err = ShapeStyle(art, &style, &shape)) return err;
+    clipping = shape && style.clip != 0;
+    return kNoErr;
+}
+
+// Calls apply on every path of art's subtree, and with followSiblings of the siblings behind it and theirs.
+template <typename Apply>
+AIErr ForEachPathDeep(AIArtHandle art, bool followSiblings, const Apply& apply) {
+    for (; art;) {
+        AIArtHandle child = nullptr, next = nullptr;
+        if (AIErr err = sAIArt->GetArtFirstChild(art, &child)) return err;
+        if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
+        ASInt16 type = kUnknownArt;
+        if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
+        if (type == kPathArt) {
+            if (AIErr err = apply(art)) return err;
+        }
+        if (AIErr err = ForEachPathDeep(child, true, apply)) return err;
+        if (!followSiblings) return kNoErr;
+        art = next;
+    }
     return kNoErr;
 }
 
@@ -60,23 +71,12 @@ AIErr CZvKiruru::FindClipMask(AIArtHandle group, AIArtHandle& mask) {
 }
 
 AIErr CZvKiruru::SetClipFlagDeep(AIArtHandle art, AIBoolean clip, bool followSiblings) {
-    for (; art;) {
-        AIArtHandle child = nullptr, next = nullptr;
-        if (AIErr err = sAIArt->GetArtFirstChild(art, &child)) return err;
-        if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
-        ASInt16 type = kUnknownArt;
-        if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
-        if (type == kPathArt) {
-            AIPathStyle style{};
-            if (AIErr err = sAIPathStyle->GetPathStyle(art, &style)) return err;
-            style.clip = clip;
-            if (AIErr err = sAIPathStyle->SetPathStyle(art, &style)) return err;
-        }
-        if (AIErr err = SetClipFlagDeep(child, clip, true)) return err;
-        if (!followSiblings) return kNoErr;
-        art = next;
-    }
-    return kNoErr;
+    return ForEachPathDeep(art, followSiblings, [clip](AIArtHandle path) {
+        AIPathStyle style{};
+        if (AIErr err = sAIPathStyle->GetPathStyle(path, &style)) return err;
+        style.clip = clip;
+        return sAIPathStyle->SetPathStyle(path, &style);
+    });
 }
 
 // The new mask: the mask's copy cut to the kept side and given the mask's style, on top of the group; null when
@@ -129,17 +129,6 @@ AIErr CZvKiruru::EmptyClipGroup(AIArtHandle group) {
     return kNoErr;
 }
 
-// Each object by itself, its next sibling fetched first: the visit may replace or delete it.
-AIErr CZvKiruru::VisitEach(AIArtHandle first) {
-    for (AIArtHandle art = first; art;) {
-        AIArtHandle next = nullptr;
-        if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
-        if (AIErr err = KeepsInside() ? KirinukiArtOutside(art, false) : KirinukiArtInside(art, false)) return err;
-        art = next;
-    }
-    return kNoErr;
-}
-
 AIErr CZvKiruru::KirinukiClipGroup(AIArtHandle group) {
     AIArtHandle mask = nullptr;
     if (AIErr err = FindClipMask(group, mask)) return err;
@@ -182,20 +171,8 @@ AIErr CZvKiruru::FindFirstArtStyle(AIArtHandle art, AIArtStyleHandle& style) {
 }
 
 AIErr CZvKiruru::ApplyArtStyleDeep(AIArtHandle art, AIArtStyleHandle style, bool followSiblings) {
-    for (; art;) {
-        AIArtHandle child = nullptr, next = nullptr;
-        if (AIErr err = sAIArt->GetArtFirstChild(art, &child)) return err;
-        if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
-        ASInt16 type = kUnknownArt;
-        if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
-        if (type == kPathArt) {
-            if (AIErr err = sAIArtStyle->SetArtStyle(art, style)) return err;
-        }
-        if (AIErr err = ApplyArtStyleDeep(child, style, true)) return err;
-        if (!followSiblings) return kNoErr;
-        art = next;
-    }
-    return kNoErr;
+    return ForEachPathDeep(art, followSiblings,
+                           [style](AIArtHandle path) { return sAIArtStyle->SetArtStyle(path, style); });
 }
 
 // Members that are stroked and not filled are lines, as a plain path with their style would be: cut as an area

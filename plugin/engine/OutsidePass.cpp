@@ -68,25 +68,33 @@ AIErr CZvKiruru::WalkLayers(const char* passText, bool deleteEmptied) {
     return kNoErr;
 }
 
-// Each child is visited by itself, its next sibling fetched first: the visit may replace or delete it.
 AIErr CZvKiruru::KirinukiChildren(AIArtHandle group) {
     AIArtHandle child = nullptr;
     if (AIErr err = sAIArt->GetArtFirstChild(group, &child)) return err;
-    while (child) {
+    return VisitEach(child);
+}
+
+// Each object by itself, its next sibling fetched first: the visit may replace or delete it.
+AIErr CZvKiruru::VisitEach(AIArtHandle first) {
+    for (AIArtHandle art = first; art;) {
         AIArtHandle next = nullptr;
-        if (AIErr err = sAIArt->GetArtSibling(child, &next)) return err;
-        if (AIErr err = KeepsInside() ? KirinukiArtOutside(child, false) : KirinukiArtInside(child, false)) {
-            return err;
-        }
-        child = next;
+        if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
+        if (AIErr err = KeepsInside() ? KirinukiArtOutside(art, false) : KirinukiArtInside(art, false)) return err;
+        art = next;
     }
     return kNoErr;
 }
 
-// Handles are fetched before the object is handled, and replacement art goes in front of the object it replaces,
-// so the walk never meets new art. Siblings are followed in a loop rather than by recursion: a layer can hold
-// more objects than a stack has frames.
 AIErr CZvKiruru::KirinukiArtOutside(AIArtHandle art, bool followSiblings) {
+    return KirinukiArt(art, followSiblings);
+}
+
+// The visit both passes make, each removing its own side. Handles are fetched before the object is handled, and
+// replacement art goes in front of the object it replaces, so the walk never meets new art. Siblings are followed
+// in a loop rather than by recursion: a layer can hold more objects than a stack has frames.
+AIErr CZvKiruru::KirinukiArt(AIArtHandle art, bool followSiblings) {
+    const bool keepsInside = KeepsInside();
+    const ArtRelation removedSide = keepsInside ? kArtOutsideRegion : kArtInRegion;
     for (; art;) {
         bool closedSublayer = false;
         if (AIErr err = IsClosedSublayer(art, closedSublayer)) return err;
@@ -104,33 +112,31 @@ AIErr CZvKiruru::KirinukiArtOutside(AIArtHandle art, bool followSiblings) {
         if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
         if (AIErr err = sAIArt->GetArtFirstChild(art, &child)) return err;
         if (AIErr err = sAIArt->GetArtSibling(art, &next)) return err;
+        // The inside pass ends the chain the region stands in.
+        if (!keepsInside && art == clipRegion_) return kNoErr;
 
         AIBoolean editable = 0;
         if (AIErr err = IsArtEditable(art, type, editable)) return err;
+        // A locked or hidden object is left alone with everything in it.
         bool visitChildren = editable != 0;
         // The region and what holds it are walked, never judged: deleting or cutting one takes the region along.
         if (editable && !HoldsRegion(art)) {
-            switch (ClassifyArt(art)) {
-                case kArtRelationError:
-                    return kClassifyFailedErr;
-                case kArtOutsideRegion:
-                    if (AIErr err = sAIArt->DisposeArt(art)) return err;
-                    visitChildren = false;
-                    break;
-                case kArtInRegion:
-                    break;
-                case kArtCrossesRegion:
-                    if (const CrossingArt* row = FindCrossingArt(type)) {
-                        if (row->outside) {
-                            if (AIErr err = (this->*row->outside)(art)) return err;
-                        }
-                        if (row->visitsChildren) visitChildren = false;
+            const ArtRelation relation = ClassifyArt(art);
+            if (relation == kArtRelationError) return kClassifyFailedErr;
+            if (relation == removedSide) {
+                if (AIErr err = sAIArt->DisposeArt(art)) return err;
+                visitChildren = false;
+            } else if (relation == kArtCrossesRegion) {
+                if (const CrossingArt* row = FindCrossingArt(type)) {
+                    if (const CrossingHandler handler = keepsInside ? row->outside : row->inside) {
+                        if (AIErr err = (this->*handler)(art)) return err;
                     }
-                    break;
+                    if (row->visitsChildren) visitChildren = false;
+                }
             }
         }
         if (visitChildren && child && type != kCompoundPathArt && type != kTextFrameArt) {
-            if (AIErr err = KirinukiArtOutside(child, true)) return err;
+            if (AIErr err = KirinukiArt(child, true)) return err;
         }
         if (!followSiblings) return kNoErr;
         art = next;

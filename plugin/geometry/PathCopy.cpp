@@ -104,3 +104,19 @@ AIErr ArtHandleList::MakeCompoundPath(AIPaintOrder order, AIArtHandle reference,
     *compound = made;
     return kNoErr;
 }
+
+AIErr ShapeStyle(AIArtHandle art, AIPathStyle* style, bool* isShape) {
+    *isShape = false;
+    ASInt16 type = 0;
+    if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
+    AIArtHandle styled = art;
+    if (type == kCompoundPathArt) {
+        if (AIErr err = sAIArt->GetArtFirstChild(art, &styled)) return err;
+        if (!styled) return kNoErr;
+    } else if (type != kPathArt) {
+        return kNoErr;
+    }
+    if (AIErr err = sAIPathStyle->GetPathStyle(styled, style)) return err;
+    *isShape = true;
+    return kNoErr;
+}

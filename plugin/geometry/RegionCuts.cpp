@@ -5,6 +5,7 @@
 #include "plugin/geometry/ArtCollection.h"
 #include "plugin/geometry/ArtTree.h"
 #include "plugin/geometry/CutPaint.h"
+#include "plugin/geometry/PathCopy.h"
 #include "plugin/geometry/PathCutter.h"
 #include "plugin/host/Suites.h"
 
@@ -81,24 +82,6 @@ bool Passes(PaintTest test, const AIPathStyle& style) {
     return false;
 }
 
-// The path style that decides whether a piece of the result is kept: a compound path's is its first member's.
-// *isPiece is false for any other kind of art, which is never a piece.
-AIErr PieceStyle(AIArtHandle art, AIPathStyle* style, bool* isPiece) {
-    *isPiece = false;
-    ASInt16 type = 0;
-    if (AIErr err = sAIArt->GetArtType(art, &type)) return err;
-    AIArtHandle styled = art;
-    if (type == kCompoundPathArt) {
-        if (AIErr err = sAIArt->GetArtFirstChild(art, &styled)) return err;
-        if (!styled) return kNoErr;
-    } else if (type != kPathArt) {
-        return kNoErr;
-    }
-    if (AIErr err = sAIPathStyle->GetPathStyle(styled, style)) return err;
-    *isPiece = true;
-    return kNoErr;
-}
-
 struct Placement {
     AIPaintOrder order;
     AIArtHandle reference;
@@ -114,7 +97,7 @@ AIErr KeepCopy(AIArtHandle piece, Placement place, bool deselect, ArtHandleList&
 AIErr KeepIfPassing(const CutRecipe& recipe, AIArtHandle candidate, Placement place, ArtHandleList& out) {
     AIPathStyle style{};
     bool isPiece = false;
-    if (AIErr err = PieceStyle(candidate, &style, &isPiece)) return err;
+    if (AIErr err = ShapeStyle(candidate, &style, &isPiece)) return err;
     if (!isPiece || !Passes(recipe.keep, style)) return kNoErr;
     return KeepCopy(candidate, place, recipe.deselectCopies, out);
 }
