@@ -9,7 +9,7 @@ using headless::ArtId;
 
 namespace {
 
-constexpr double kFlatten = 0.01;  // artwork units; samples lie farther than this from every edge that matters
+constexpr double kFlatten = 0.05;  // artwork units; a sample this near an edge may be judged either way
 
 void Collect(const headless::Document& doc, ArtId first, std::vector<ArtId>& out) {
     for (ArtId id = first; id; id = doc.Find(id)->next) {
