@@ -70,8 +70,19 @@ TEST_F(OutsidePass, ContainersOfTheRegionAreWalkedNotHandedOver) {
     EXPECT_EQ(Play(ClipOptions{}), kNoErr);
     EXPECT_FALSE(Alive(inGroup));
     EXPECT_FALSE(Alive(onLayer));
-    EXPECT_TRUE(Alive(mask));
     EXPECT_FALSE(Alive(region));
+    // The mask itself is a path like any other there: it is cut to the region and still clips the group.
+    ASSERT_TRUE(Alive(clipGroup));
+    const ArtId newMask = doc.Find(clipGroup)->firstChild;
+    ASSERT_TRUE(newMask);
+    EXPECT_TRUE(doc.Find(newMask)->style.clip);
+    AIRealRect bounds{};
+    ASSERT_EQ(doc.Bounds(newMask, nullptr, &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 0);
+    EXPECT_EQ(bounds.top, 50);
+    EXPECT_EQ(bounds.right, 100);
+    EXPECT_EQ(bounds.bottom, 0);
+    EXPECT_FALSE(Alive(mask)) << "replaced by its part inside the region";
 }
 
 TEST_F(OutsidePass, GuidesAndLockedArtStayEvenWhollyOutside) {
