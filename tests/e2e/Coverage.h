@@ -25,6 +25,9 @@ bool Inside(const headless::Document& doc, headless::ArtId art, AIRealPoint p);
 // the straight edges of the drawings.
 std::vector<AIRealPoint> PageSamples(double width, double height, double step);
 
+// Samples that may fall within the flattening tolerance of an edge and be judged either way.
+inline constexpr long kEdgeSamples = 3;
+
 // How many samples `expected` and `actual` answer differently.
 long Disagreements(const std::vector<AIRealPoint>& samples, const std::function<bool(AIRealPoint)>& expected,
                    const std::function<bool(AIRealPoint)>& actual);

@@ -308,7 +308,7 @@ TEST_P(FixtureRun, KeepsWhatTheRegionSelects) {
             return FillPaints(before, p) && Inside(before, region, p) == outcome.KeepsInside();
         };
         const auto actual = [&](AIRealPoint p) { return FillPaints(session.doc, p); };
-        EXPECT_EQ(Disagreements(PageSamples(200, 200, kSampleStep), expected, actual), 0);
+        EXPECT_LE(Disagreements(PageSamples(200, 200, kSampleStep), expected, actual), kEdgeSamples);
     }
 
     const std::string result = (work / "result.svg").string();

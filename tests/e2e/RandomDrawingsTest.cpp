@@ -18,7 +18,6 @@ namespace trimora::e2e {
 namespace {
 
 constexpr int kPage = 200;
-constexpr long kEdgeSamples = 3;  // samples that may fall within the flattening tolerance of a cut edge
 
 std::string RandomDrawing(std::mt19937& rng) {
     std::uniform_real_distribution<double> at(10, kPage - 10), size(15, 90), unit(0, 1);
