@@ -247,20 +247,39 @@ TEST_F(CrossingArt, PlacedArtAndRastersAreTrimmedOutsideAndKeptWholeInside) {
     EXPECT_EQ(doc.Find(kept)->parent, LayerGroupOf(layer));
 }
 
-// Rasters the crop cannot copy are refused before anything of the drawing changes.
-TEST_F(CrossingArt, RastersWithFlagsOrLessThanAByteAPixelAreRefusedBeforeAnythingChanges) {
+// A raster turned by 45 degrees, as the host keeps it: 16 by 16 pixels of `bits` bits, ten units each.
+ArtId TurnedRaster(headless::Document& doc, ASInt16 flags, ASInt16 bits) {
     const AIReal s = std::sqrt(0.5);
-    for (auto [flags, bits] : {std::pair{1, 8}, std::pair{0, 1}}) {
+    ArtId raster;
+    EXPECT_EQ(doc.NewArt(kRasterArt, kPlaceAboveAll, {}, &raster), kNoErr);
+    headless::RasterData& r = *doc.Find(raster)->raster;
+    r.info = {flags, {0, 0, 16, 16}, static_cast<ASInt32>((16 * bits + 7) / 8), kGrayColorSpace, bits, kGrayColorSpace};
+    r.matrix = {10 * s, 10 * s, -10 * s, 10 * s, 0, 0};
+    r.pixels.assign(static_cast<std::size_t>(16 * r.info.byteWidth), 0x5a);
+    return raster;
+}
+
+TEST_F(CrossingArt, ATurnedRasterIsCroppedUnderTheRegion) {
+    const ArtId raster = TurnedRaster(doc, 0, 8);
+    CircleRegion();
+    ASSERT_EQ(Outside(), kNoErr);
+    EXPECT_FALSE(Alive(raster));
+    ASSERT_EQ(Top().size(), 1u);
+    const auto members = Children(Top()[0]);
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_TRUE(doc.Find(Top()[0])->clipped);
+    const headless::Art& cropped = *doc.Find(members[1]);
+    ASSERT_EQ(cropped.type, kRasterArt);
+    EXPECT_LT(cropped.raster->info.bounds.right, 16) << "only the pixels under the circle's box";
+}
+
+// Rasters the crop cannot copy are refused before anything of them changes.
+TEST_F(CrossingArt, RastersWithFlagsOrLessThanAByteAPixelAreRefusedBeforeAnythingChanges) {
+    for (auto [flags, bits] : {std::pair<ASInt16, ASInt16>{1, 8}, std::pair<ASInt16, ASInt16>{0, 1}}) {
         SCOPED_TRACE(bits);
         const ArtId behind = Filled(-80, 10, 80, -10);  // visited after the raster
-        ArtId raster;
-        ASSERT_EQ(doc.NewArt(kRasterArt, kPlaceAboveAll, {}, &raster), kNoErr);
-        headless::RasterData& r = *doc.Find(raster)->raster;
-        r.info = {static_cast<ASInt16>(flags), {0, 0, 16, 16}, (16 * bits + 7) / 8, kGrayColorSpace,
-                  static_cast<ASInt16>(bits),  kGrayColorSpace};
-        r.matrix = {10 * s, 10 * s, -10 * s, 10 * s, 0, 0};  // turned by 45 degrees
-        r.pixels.assign(static_cast<std::size_t>(16 * r.info.byteWidth), 0x5a);
-        const headless::RasterData before = r;
+        const ArtId raster = TurnedRaster(doc, flags, bits);
+        const headless::RasterData before = *doc.Find(raster)->raster;
         const ArtId region = CircleRegion();
         const std::size_t count = doc.ArtCount();
         EXPECT_EQ(Outside(), kUntrimmableRasterErr);
