@@ -15,6 +15,7 @@
 #include "headless/svg/SvgFile.h"
 #include "tests/e2e/ClipSession.h"
 #include "tests/e2e/Coverage.h"
+#include "tests/support/FaultCalls.h"
 #include "tests/support/Paths.h"
 
 namespace trimora::e2e {
@@ -24,37 +25,13 @@ using headless::ArtId;
 using headless::Document;
 
 const AIErr kBad = FourCharErr("BAD!");
-constexpr const char* kRegion = "region";
-
-// Functions that answer a value rather than a code: the module cannot tell their failure from an answer.
-bool AnswersAValue(std::string_view call) {
-    static const std::set<std::string_view> kValues = {"AIActionManagerSuite::InRecordMode",
-                                                       "AIHitTestSuite::IsHit",
-                                                       "AIHitTestSuite::GetArt",
-                                                       "AIRealMathSuite::AIRealPointLength",
-                                                       "AIRealMathSuite::AIRealPointAngle",
-                                                       "AIRealMathSuite::EqualWithinTol",
-                                                       "AIRealMathSuite::AIRealPointInAIRealRect",
-                                                       "AIRealMathSuite::AIRealRectInAIRealRect",
-                                                       "AIRealMathSuite::AIRealRectOverlap",
-                                                       "AIUserSuite::Cancel",
-                                                       "AIRealMathSuite::AIRealMatrixInvert",
-                                                       "AIUnicodeStringSuite::Destroy"};
-    return kValues.contains(call);
-}
-
 const AIErr kClassifyFailed = -1;
+constexpr const char* kRegion = "region";
 
 // The calls a bounds test makes, whose failure it reports as a failed test.
 bool Classifies(std::string_view call) {
     return call == "AIArtSuite::GetArtType" || call == "AIArtSuite::GetArtBounds" ||
            call == "AIPathSuite::GetPathSegmentCount" || call == "AIPathSuite::GetPathSegments";
-}
-
-// A release the host refused leaves its object with the host; that is the fault, not a leak.
-bool Releases(std::string_view call) {
-    return call.ends_with("::Release") || call.ends_with("::DisposeArtSet") ||
-           call.ends_with("::AIDeleteActionParamValue") || call.ends_with("::Destroy");
 }
 
 // The drawing as the user judges it; empty layers are left out, since the sweep that deletes them stops quietly.
@@ -111,7 +88,7 @@ TEST_P(FaultSweep, EveryFailedHostCallEndsTheRunCleanly) {
         // Each call by its name and its place among the calls of that name; later repeats of a name are sampled.
         std::map<std::string, int> seen;
         for (const std::string_view call : clean.app.calls.Since(mark)) {
-            if (AnswersAValue(call)) continue;
+            if (test::AnswersAValue(call)) continue;
             const int nth = ++seen[std::string(call)];
             if (nth <= 3 || nth % 7 == 0) faults.emplace_back(std::string(call), nth);
         }
@@ -152,7 +129,7 @@ TEST_P(FaultSweep, EveryFailedHostCallEndsTheRunCleanly) {
         if (result == kNoErr && !(regionAlive && options.ClipType != 0)) {
             EXPECT_EQ(Drawing(s.doc), cleanDrawing);
         }
-        if (Releases(call)) continue;
+        if (test::ReleasesAHostObject(call)) continue;
         EXPECT_EQ(s.app.hits.LiveCount(), 0u);
         EXPECT_EQ(s.app.artSets.LiveCount(), 0u);
         EXPECT_EQ(s.app.paramValues.LiveCount(), 0u);

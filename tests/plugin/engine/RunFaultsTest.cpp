@@ -8,6 +8,7 @@
 
 #include "headless/svg/SvgFile.h"
 #include "tests/plugin/engine/EngineFixture.h"
+#include "tests/support/FaultCalls.h"
 
 namespace trimora::testing {
 namespace {
@@ -60,28 +61,6 @@ struct World : EngineTest {
     std::size_t mark = 0;
 };
 
-// Functions that answer a value rather than a code: the module cannot tell their failure from an answer.
-bool AnswersAValue(std::string_view call) {
-    static const std::set<std::string_view> kValues = {"AIActionManagerSuite::InRecordMode",
-                                                       "AIHitTestSuite::IsHit",
-                                                       "AIHitTestSuite::GetArt",
-                                                       "AIRealMathSuite::AIRealPointLength",
-                                                       "AIRealMathSuite::AIRealPointAngle",
-                                                       "AIRealMathSuite::EqualWithinTol",
-                                                       "AIRealMathSuite::AIRealPointInAIRealRect",
-                                                       "AIRealMathSuite::AIRealRectInAIRealRect",
-                                                       "AIRealMathSuite::AIRealRectOverlap",
-                                                       "AIUserSuite::Cancel",
-                                                       "AIUnicodeStringSuite::Destroy"};
-    return kValues.contains(call);
-}
-
-// A release the host refused leaves its object with the host; that is the fault, not a leak.
-bool Releases(std::string_view call) {
-    return call.ends_with("::Release") || call.ends_with("::DisposeArtSet") ||
-           call.ends_with("::AIDeleteActionParamValue") || call.ends_with("::Destroy");
-}
-
 // The document as the user would judge it. Empty layers are left out: the sweep that deletes them stops quietly
 // at a failure, which costs the user nothing drawn.
 std::string Drawing(headless::Document& doc) {
@@ -107,7 +86,7 @@ TEST_P(RunFaults, NoFailedCallIsTakenForSuccessAndTheRunAlwaysCleansUp) {
         // Each call by its name and its place among the calls of that name; later repeats of a name are sampled.
         std::map<std::string, int> seen;
         for (const std::string_view call : clean.app.calls.Since(clean.mark)) {
-            if (AnswersAValue(call)) continue;
+            if (test::AnswersAValue(call)) continue;
             const int nth = ++seen[std::string(call)];
             if (nth <= 3 || nth % 10 == 0) faults.emplace_back(std::string(call), nth);
         }
@@ -130,7 +109,7 @@ TEST_P(RunFaults, NoFailedCallIsTakenForSuccessAndTheRunAlwaysCleansUp) {
         if (result == kNoErr) {
             EXPECT_EQ(Drawing(w.doc), cleanDocument);
         }
-        if (Releases(fault.first)) continue;
+        if (test::ReleasesAHostObject(fault.first)) continue;
         EXPECT_EQ(w.app.hits.LiveCount(), 0u);
         EXPECT_EQ(w.app.artSets.LiveCount(), 0u);
         EXPECT_EQ(w.app.paramValues.LiveCount(), 0u);
