@@ -2,6 +2,7 @@
 // result replaces both by one group of pieces, standing where the front object stood.
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Outline.h"
+#include "headless/suites/ArtPermissions.h"
 #include "headless/suites/ArtShapes.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIPathfinder.h"
@@ -9,7 +10,23 @@
 namespace headless {
 namespace {
 
-constexpr AIErr kPathfinderFailedErr = FourCharErr("PFND");
+constexpr AIErr kPathfinderInputErr = FourCharErr("PFIN");     // a coordinate is not finite
+constexpr AIErr kPathfinderClipperErr = FourCharErr("PFCL");   // the polygon clipper refused or failed
+constexpr AIErr kPathfinderUnmappedErr = FourCharErr("PFMP");  // a result edge could not be traced to its source
+
+AIErr CodeOf(pathfinder::PathfinderStatus status) {
+    switch (status) {
+        case pathfinder::PathfinderStatus::kOk:
+            return kNoErr;
+        case pathfinder::PathfinderStatus::kInvalidInput:
+            return Fail(kPathfinderInputErr);
+        case pathfinder::PathfinderStatus::kClipperFailed:
+            return Fail(kPathfinderClipperErr);
+        case pathfinder::PathfinderStatus::kUnmappedEdge:
+            return Fail(kPathfinderUnmappedErr);
+    }
+    return Fail(kInternalErr);
+}
 
 struct Operands {
     ArtId top;
@@ -32,6 +49,9 @@ Operands ReadOperands(const AIPathfinderData* data) {
     ops.under = order < 0 ? second : first;
     if (AIErr err = ShapeOfArt(doc, ops.top, &ops.topShape)) Throw(err);
     if (AIErr err = ShapeOfArt(doc, ops.under, &ops.underShape)) Throw(err);
+    // Both operands go at the end; whatever would refuse that is found now, before the document changes.
+    if (AIErr err = CheckDisposable(doc, ops.top)) Throw(err);
+    if (AIErr err = CheckDisposable(doc, ops.under)) Throw(err);
     return ops;
 }
 
@@ -72,8 +92,9 @@ std::map<std::string, std::string> KeptWithoutId(const Art& a) {
     return kept;
 }
 
-// A group in front of the top object receives the pieces; then both operands go. A failure on the way takes the
-// half-made group away again, so the document is as it was.
+// A group in front of the top object receives the pieces; then both operands go. A failure while the pieces are
+// made takes the half-made group away again, so the document is as it was. The operands were found disposable
+// when they were read and nothing has touched them since, so neither disposal can fail and leave one behind.
 template <typename AddPieces>
 void ReplaceOperands(Document& doc, const Operands& ops, AddPieces&& addPieces) {
     const ArtId group = NewResultGroup(doc, ops.top);
@@ -91,7 +112,7 @@ AIErr DoCropEffect(AIPathfinderData* data, AIFilterMessage*) {
     Document& doc = Doc();
     const Operands ops = ReadOperands(data);
     const pathfinder::CropResult result = pathfinder::Crop(ops.topShape, ops.underShape);
-    if (result.status != pathfinder::PathfinderStatus::kOk) return Fail(kPathfinderFailedErr);
+    if (AIErr err = CodeOf(result.status)) return err;
 
     AIPathStyle underStyle, topStyle;
     if (AIErr err = doc.GetPathStyle(ops.under, &underStyle)) return err;
@@ -137,7 +158,7 @@ AIErr DoOutlineEffect(AIPathfinderData* data, AIFilterMessage*) {
     pathfinder::OutlineOptions options;
     options.topFilled = topStyle.fillPaint != 0;
     const pathfinder::OutlineResult result = pathfinder::Outline(ops.topShape, ops.underShape, options);
-    if (result.status != pathfinder::PathfinderStatus::kOk) return Fail(kPathfinderFailedErr);
+    if (AIErr err = CodeOf(result.status)) return err;
 
     const AIPathStyle styles[2] = {OutlineStyle(topStyle), OutlineStyle(underStyle)};
     const std::map<std::string, std::string> kept[2] = {KeptWithoutId(*doc.Find(ops.top)),

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
 #include <vector>
 
+#include "headless/suites/ArtPermissions.h"
 #include "plugin/sdk/AIPathfinder.h"
 #include "tests/support/HostFixture.h"
 
@@ -312,6 +316,66 @@ TEST_F(PathfinderSuite, BadInputIsRefusedAndChangesNothing) {
         EXPECT_EQ(pathfinder->DoCropEffect(&data, &message), kBadParameterErr);
         EXPECT_EQ(pathfinder->DoOutlineEffect(nullptr, &message), kBadParameterErr);
         EXPECT_TRUE(Take() == before);
+    }
+}
+
+// The lower operand goes last, so a refusal found only then would leave the pieces made and the top object gone.
+// Each refusal is found before anything changes, and answers a code that names its cause.
+TEST_F(PathfinderSuite, AnOperandThatCannotGoIsRefusedBeforeAnythingChanges) {
+    const ArtId top = AddRect(0, 100, 100, 0);
+    const ArtId under = AddRect(50, 50, 150, -50, top, kPlaceBelow);
+    const LayerId other = AddLayer("other");
+    const ArtId elsewhere = AddRect(50, 50, 150, -50, doc.FindLayer(other)->group, kPlaceInsideOnTop);
+    const std::vector<AIPathSegment> corners = doc.Find(under)->segments;
+    struct Case {
+        const char* name;
+        std::function<void()> arrange, undo;
+        std::vector<ArtId> operands;
+        AIErr expected;
+    };
+    const std::vector<Case> cases = {
+        {"locked lower object",
+         [&] { doc.SetUserAttr(under, kArtLocked, kArtLocked); },
+         [&] { doc.SetUserAttr(under, kArtLocked, 0); },
+         {top, under},
+         kArtLockedErr},
+        {"hidden lower object",
+         [&] { doc.SetUserAttr(under, kArtHidden, kArtHidden); },
+         [&] { doc.SetUserAttr(under, kArtHidden, 0); },
+         {under, top},
+         kArtHiddenErr},
+        {"locked top object",
+         [&] { doc.SetUserAttr(top, kArtLocked, kArtLocked); },
+         [&] { doc.SetUserAttr(top, kArtLocked, 0); },
+         {top, under},
+         kArtLockedErr},
+        {"lower object on a locked layer",
+         [&] { doc.FindLayer(other)->editable = false; },
+         [&] { doc.FindLayer(other)->editable = true; },
+         {top, elsewhere},
+         kArtLockedErr},
+        {"lower object on a hidden layer",
+         [&] { doc.FindLayer(other)->visible = false; },
+         [&] { doc.FindLayer(other)->visible = true; },
+         {elsewhere, top},
+         kArtHiddenErr},
+        {"a corner that is not a number",
+         [&] { doc.Find(under)->segments[1].p.h = std::numeric_limits<AIReal>::quiet_NaN(); },
+         [&] { doc.Find(under)->segments = corners; },
+         {top, under},
+         FourCharErr("PFIN")},
+    };
+    for (bool crop : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(crop ? "crop, " : "outline, ") + c.name);
+            const std::size_t artBefore = doc.ArtCount();
+            const Snapshot before = Take();
+            c.arrange();
+            EXPECT_EQ(Run(crop, c.operands), c.expected);
+            c.undo();
+            EXPECT_EQ(doc.ArtCount(), artBefore);
+            EXPECT_TRUE(Take() == before);
+        }
     }
 }
 
