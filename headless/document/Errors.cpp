@@ -3,8 +3,17 @@
 
 namespace headless {
 
+namespace {
+std::uint64_t failuresMade = 0;
+}
+
 AIErr Fail(AIErr code) noexcept {
+    ++failuresMade;
     return code;
+}
+
+std::uint64_t FailuresMade() noexcept {
+    return failuresMade;
 }
 
 }  // namespace headless

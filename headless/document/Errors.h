@@ -1,6 +1,8 @@
 // Error codes of the document model, made in one place so that a debugger can break on every failure.
 #pragma once
 
+#include <cstdint>
+
 #include "plugin/sdk/AITypes.h"
 
 namespace headless {
@@ -15,5 +17,8 @@ constexpr AIErr kInternalErr = FourCharErr("INTL");    // an exception escaped a
 
 // Every failure of the host passes through here; returns its argument.
 AIErr Fail(AIErr code) noexcept;
+
+// How many failures have passed through Fail, so that a test can tell that one was made.
+std::uint64_t FailuresMade() noexcept;
 
 }  // namespace headless

@@ -2,11 +2,24 @@
 #include "headless/suites/HostEntry.h"
 
 #include <cstdlib>
+#include <new>
 
 namespace headless {
 
 void Throw(AIErr code) {
     throw HostError{Fail(code)};
+}
+
+AIErr CodeOfEscapedException() noexcept {
+    try {
+        throw;
+    } catch (const HostError& e) {
+        return e.code;  // made by Throw
+    } catch (const std::bad_alloc&) {
+        return Fail(kOutOfMemoryErr);
+    } catch (...) {
+        return Fail(kInternalErr);
+    }
 }
 
 Application& App() {

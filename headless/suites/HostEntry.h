@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <new>
 #include <string_view>
 
 #include "headless/document/Errors.h"
@@ -30,6 +29,10 @@ struct HostName {
 
 constexpr AIErr kNoApplicationErr = FourCharErr("APP?");
 
+// Called inside a catch block: the code of a refusal, or an error made for anything else that escaped a host
+// function (out of memory, or an internal error).
+AIErr CodeOfEscapedException() noexcept;
+
 // Functions that answer with a code: a refusal becomes the code.
 template <HostName Name, auto Impl>
 struct HostCall;
@@ -40,20 +43,17 @@ struct HostCall<Name, Impl> {
         Application* app = Application::Current();
         if (!app) return Fail(kNoApplicationErr);
         app->calls.Record(Name.View());
-        if (AIErr planned = app->faults.Check(Name.View())) return planned;
+        if (AIErr planned = app->faults.Check(Name.View())) return Fail(planned);
         try {
             return Impl(args...);
-        } catch (const HostError& e) {
-            return e.code;
-        } catch (const std::bad_alloc&) {
-            return Fail(kOutOfMemoryErr);
         } catch (...) {
-            return Fail(kInternalErr);
+            return CodeOfEscapedException();
         }
     }
 };
 
-// Functions that answer with a value: a refusal or a planned fault gives the value's zero.
+// Functions that answer with a value: a refusal or a planned fault gives the value's zero. The error is still made,
+// through the one function every error passes, though the caller sees only the zero.
 template <HostName Name, auto Impl>
 struct HostValueCall;
 
@@ -61,12 +61,19 @@ template <HostName Name, typename R, typename... A, R (*Impl)(A...)>
 struct HostValueCall<Name, Impl> {
     static R Call(A... args) {
         Application* app = Application::Current();
-        if (!app) return R();
+        if (!app) {
+            Fail(kNoApplicationErr);
+            return R();
+        }
         app->calls.Record(Name.View());
-        if (app->faults.Check(Name.View())) return R();
+        if (AIErr planned = app->faults.Check(Name.View())) {
+            Fail(planned);
+            return R();
+        }
         try {
             return Impl(args...);
         } catch (...) {
+            CodeOfEscapedException();
             return R();
         }
     }

@@ -18,21 +18,27 @@ AIErr Throws(AIArtHandle) {
 AIBoolean Truth(AIArtHandle art) {
     return ArtOf(art).type == kPathArt;
 }
+AIBoolean TruthThrows(AIArtHandle) {
+    throw std::runtime_error("boom");
+}
 
 struct TestSuite {
     AIErr (*Probe)(AIArtHandle art, ASInt16* type);
     AIErr (*Throws)(AIArtHandle art);
     AIBoolean (*Truth)(AIArtHandle art);
+    AIBoolean (*TruthThrows)(AIArtHandle art);
 };
 
 constexpr TestSuite kTestSuite = {
     TRIMORA_HOST_FN(TestSuite, Probe, Probe),
     TRIMORA_HOST_FN(TestSuite, Throws, Throws),
     TRIMORA_HOST_VALUE_FN(TestSuite, Truth, Truth),
+    TRIMORA_HOST_VALUE_FN(TestSuite, TruthThrows, TruthThrows),
 };
 constexpr auto kProbe = kTestSuite.Probe;
 constexpr auto kThrows = kTestSuite.Throws;
 constexpr auto kTruth = kTestSuite.Truth;
+constexpr auto kTruthThrows = kTestSuite.TruthThrows;
 
 class HostEntry : public HostTest {};
 
@@ -87,10 +93,29 @@ TEST_F(HostEntry, AnEscapingExceptionBecomesAnErrorCode) {
     EXPECT_EQ(kThrows(nullptr), kInternalErr);
 }
 
+// A function that answers a value hides its errors from the caller, but each one is still made exactly once where
+// every error is made, whatever its cause.
+TEST_F(HostEntry, AValueFunctionMakesEachErrorItHides) {
+    const AIArtHandle path = H(AddRect(0, 10, 10, 0));
+    const auto failuresAfter = [](auto&& call) {
+        const std::uint64_t before = FailuresMade();
+        call();
+        return FailuresMade() - before;
+    };
+    EXPECT_EQ(failuresAfter([&] { EXPECT_TRUE(kTruth(path)); }), 0u);
+    EXPECT_EQ(failuresAfter([&] { EXPECT_FALSE(kTruthThrows(path)); }), 1u);
+    EXPECT_EQ(failuresAfter([&] { EXPECT_FALSE(kTruth(nullptr)); }), 1u);
+    app.faults.FailCall("TestSuite::Truth", FourCharErr("BAD!"), 1);
+    EXPECT_EQ(failuresAfter([&] { EXPECT_FALSE(kTruth(path)); }), 1u);
+    EXPECT_EQ(failuresAfter([&] { EXPECT_EQ(kThrows(path), kInternalErr); }), 1u);
+}
+
 TEST(HostEntryWithoutApplication, AnswersAnErrorInsteadOfCrashing) {
     ASInt16 type;
     EXPECT_EQ(kProbe(nullptr, &type), kNoApplicationErr);
+    const std::uint64_t before = FailuresMade();
     EXPECT_FALSE(kTruth(nullptr));
+    EXPECT_EQ(FailuresMade() - before, 1u);
 }
 
 TEST_F(HostEntry, BasicSuiteGrantsAndTakesBackByNameAndVersion) {
