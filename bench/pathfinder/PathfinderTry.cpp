@@ -5,10 +5,10 @@
 #include <exception>
 #include <string>
 
-#include "bench/pathfinder/SvgPathData.h"
 #include "headless/pathfinder/Area.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Outline.h"
+#include "headless/svg/PathShapes.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
     const bool unfilledTop = argc == 7 && std::strcmp(argv[6], "--unfilled-top") == 0;
     if (argc == 7 && !unfilledTop) return Usage();
     try {
-        const BezierShape top = bench::ParsePathData(argv[2], topRule);
-        const BezierShape under = bench::ParsePathData(argv[4], underRule);
+        const BezierShape top = headless::svg::ShapeOfPathData(argv[2], topRule);
+        const BezierShape under = headless::svg::ShapeOfPathData(argv[4], underRule);
         if (operation == "crop") {
             const CropResult result = Crop(top, under);
             if (result.status != PathfinderStatus::kOk) {
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
             for (const CropPiece& p : result.pieces)
                 std::printf("%s area=%.9g paint=%s d=\"%s\"\n", p.role == CropRole::kOverlap ? "overlap" : "top-only",
                             std::abs(SignedArea(p.shape)), p.role == CropRole::kOverlap ? "under's fill" : "none",
-                            bench::ToPathData(p.shape).c_str());
+                            headless::svg::PathDataOfShape(p.shape).c_str());
         } else if (operation == "outline") {
             const OutlineResult result = Outline(top, under, {{}, !unfilledTop});
             if (result.status != PathfinderStatus::kOk) {
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
                 const BezierShape shape{{p.path}, FillRule::kNonZero};
                 std::printf("%s path=%d %s area=%.9g d=\"%s\"\n", p.source == OutlineSource::kTop ? "top" : "under",
                             p.pathIndex, p.path.closed ? "closed" : "open", std::abs(SignedArea(shape)),
-                            bench::ToPathData(shape).c_str());
+                            headless::svg::PathDataOfShape(shape).c_str());
             }
         } else {
             return Usage();

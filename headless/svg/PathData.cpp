@@ -288,12 +288,12 @@ void AppendArc(Subpath& subpath, Point from, double rx, double ry, double rotati
     }
 }
 
-void AppendPathData(std::string& out, const Subpath& subpath) {
+void AppendPathData(std::string& out, const Subpath& subpath, int decimals) {
     if (subpath.points.empty()) return;
-    auto point = [&out](Point p) {
-        AppendNumber(out, p.x);
+    auto point = [&out, decimals](Point p) {
+        AppendNumber(out, p.x, decimals);
         out += ' ';
-        AppendNumber(out, p.y);
+        AppendNumber(out, p.y, decimals);
     };
     if (!out.empty()) out += ' ';
     out += "M ";
@@ -319,10 +319,10 @@ void AppendPathData(std::string& out, const Subpath& subpath) {
     if (subpath.closed) out += " Z";
 }
 
-std::string FormatPathData(const std::vector<Subpath>& subpaths) {
+std::string FormatPathData(const std::vector<Subpath>& subpaths, int decimals) {
     std::string out;
     for (const Subpath& s : subpaths)
-        AppendPathData(out, s);
+        AppendPathData(out, s, decimals);
     return out;
 }
 

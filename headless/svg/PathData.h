@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "headless/svg/Geometry.h"
+#include "headless/svg/NumberFormat.h"
 
 namespace headless::svg {
 
@@ -13,9 +14,9 @@ namespace headless::svg {
 // error `out` is left as it was.
 std::string ParsePathData(std::string_view text, std::vector<Subpath>& out);
 
-// "M x y C ... Z": straight segments as L, a closing straight segment as Z alone.
-void AppendPathData(std::string& out, const Subpath& subpath);
-std::string FormatPathData(const std::vector<Subpath>& subpaths);
+// "M x y C ... Z": straight segments as L, a closing straight segment as Z alone; numbers to `decimals` places.
+void AppendPathData(std::string& out, const Subpath& subpath, int decimals = kDefaultDecimals);
+std::string FormatPathData(const std::vector<Subpath>& subpaths, int decimals = kDefaultDecimals);
 
 // The cubic segments of an elliptical arc from `from` to `to` (SVG's endpoint form), appended to `subpath`.
 void AppendArc(Subpath& subpath, Point from, double rx, double ry, double rotationDegrees, bool largeArc, bool sweep,

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "headless/document/Document.h"
+#include "tests/support/TestSupport.h"
 
 namespace headless {
 namespace {
+
+using trimora::test::Children;
 
 class DocumentTree : public ::testing::Test {
 protected:
@@ -14,12 +17,6 @@ protected:
         ArtId id;
         EXPECT_EQ(doc.NewArt(type, order, ref, &id), kNoErr);
         return id;
-    }
-    std::vector<ArtId> Children(ArtId parent) {
-        std::vector<ArtId> out;
-        for (ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
-            out.push_back(c);
-        return out;
     }
     ArtId Group() { return doc.FindLayer(layer)->group; }
 
@@ -35,8 +32,8 @@ TEST_F(DocumentTree, PaintOrdersPlaceRelativeToTheReference) {
     const ArtId top = New(kPathArt, kPlaceInsideOnTop, g);
     const ArtId bottom = New(kPathArt, kPlaceInsideOnBottom, g);
     const ArtId first = New(kPathArt, kPlaceInsideOnTop, g);
-    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{above, a, below, g}));
-    EXPECT_EQ(Children(g), (std::vector<ArtId>{first, top, bottom}));
+    EXPECT_EQ(Children(doc, Group()), (std::vector<ArtId>{above, a, below, g}));
+    EXPECT_EQ(Children(doc, g), (std::vector<ArtId>{first, top, bottom}));
     EXPECT_EQ(doc.LayerOfArt(top), layer);
 }
 
@@ -44,7 +41,7 @@ TEST_F(DocumentTree, NoReferencePlacesInTheCurrentLayer) {
     const ArtId a = New(kPathArt, kPlaceAbove, {});
     const ArtId b = New(kPathArt, kPlaceAboveAll, {});
     const ArtId c = New(kPathArt, kPlaceBelowAll, {});
-    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{b, a, c}));
+    EXPECT_EQ(Children(doc, Group()), (std::vector<ArtId>{b, a, c}));
 }
 
 TEST_F(DocumentTree, InsertLayerAboveAllBecomesIndexZero) {
@@ -95,8 +92,8 @@ TEST_F(DocumentTree, ReorderRefusesCyclesAndLeavesTheTreeAlone) {
     EXPECT_EQ(doc.Reorder(outer, kPlaceAbove, outer), kCycleErr);
     const ArtId path = New(kPathArt, kPlaceAboveAll, {});
     EXPECT_EQ(doc.Reorder(outer, kPlaceInsideOnTop, path), kWrongKindErr);
-    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{path, outer}));
-    EXPECT_EQ(Children(outer), (std::vector<ArtId>{inner}));
+    EXPECT_EQ(Children(doc, Group()), (std::vector<ArtId>{path, outer}));
+    EXPECT_EQ(Children(doc, outer), (std::vector<ArtId>{inner}));
 }
 
 TEST_F(DocumentTree, EditArtStaysWithItsOwner) {
@@ -106,7 +103,7 @@ TEST_F(DocumentTree, EditArtStaysWithItsOwner) {
     doc.Find(plugin)->editArt = edit;
     const ArtId inside = New(kPathArt, kPlaceInsideOnTop, edit);
     EXPECT_EQ(doc.Reorder(edit, kPlaceAboveAll, {}), kWrongKindErr);
-    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{plugin}));
+    EXPECT_EQ(Children(doc, Group()), (std::vector<ArtId>{plugin}));
     ASSERT_EQ(doc.Dispose(plugin), kNoErr);
     EXPECT_FALSE(doc.Contains(edit));
     EXPECT_FALSE(doc.Contains(inside));
@@ -118,7 +115,7 @@ TEST_F(DocumentTree, DuplicateIsDeepAndIndependent) {
     doc.Find(p)->segments = {{{1, 2}, {1, 2}, {1, 2}, 1}, {{3, 4}, {3, 4}, {3, 4}, 1}};
     ArtId copy;
     ASSERT_EQ(doc.Duplicate(g, kPlaceBelow, g, &copy), kNoErr);
-    EXPECT_EQ(Children(Group()), (std::vector<ArtId>{g, copy}));
+    EXPECT_EQ(Children(doc, Group()), (std::vector<ArtId>{g, copy}));
     const ArtId pc = doc.Find(copy)->firstChild;
     ASSERT_TRUE(pc);
     EXPECT_NE(pc, p);
@@ -138,7 +135,7 @@ TEST_F(DocumentTree, ManyInsertionsAtOnePlaceKeepTheirOrder) {
         ref = New(kPathArt, kPlaceAbove, ref);
         expected.insert(expected.begin(), ref);
     }
-    EXPECT_EQ(Children(Group()), expected);
+    EXPECT_EQ(Children(doc, Group()), expected);
     for (ArtId id : expected)
         ASSERT_EQ(doc.SetUserAttr(id, kArtSelected, kArtSelected), kNoErr);
     std::vector<ArtId> selection = doc.ListSelection();

@@ -11,6 +11,7 @@
 #include "headless/pathfinder/SimplePath.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
+#include "tests/support/TestSupport.h"
 
 namespace pathfinder::testing {
 namespace {
@@ -54,15 +55,10 @@ BezierPath TwoHalfCircles(double r) {
     return path;
 }
 
-struct SimpleCase {
-    std::string name;
+struct SimpleCase : trimora::test::NamedCase {
     BezierPath path;
     bool simple;
 };
-
-void PrintTo(const SimpleCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SimplePathTable : public ::testing::TestWithParam<SimpleCase> {};
 
@@ -146,17 +142,12 @@ TEST(CropShortcut, OpenTopIsClosedByItsChordFirst) {
     EXPECT_NEAR(RoleArea(result, CropRole::kOverlap), 400.0, 1e-9);
 }
 
-struct FallbackCase {
-    std::string name;
+struct FallbackCase : trimora::test::NamedCase {
     BezierShape top;
     BezierShape under;
     double topOnlyArea;
     int topOnlyPieces;
 };
-
-void PrintTo(const FallbackCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // Inputs whose fill is not the one loop they draw: the face must come from the clipper, with the areas of the
 // fills.

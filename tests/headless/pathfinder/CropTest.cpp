@@ -10,14 +10,14 @@
 #include "headless/pathfinder/ShapeForms.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
+#include "tests/support/TestSupport.h"
 
 namespace pathfinder::testing {
 namespace {
 
 const double kCircle10 = std::abs(SignedArea(Circle(0, 0, 10)));
 
-struct CropCase {
-    std::string name;
+struct CropCase : trimora::test::NamedCase {
     BezierShape top;
     BezierShape under;
     double overlapArea;
@@ -25,10 +25,6 @@ struct CropCase {
     double topOnlyArea;
     int topOnlyPieces;
 };
-
-void PrintTo(const CropCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 std::vector<CropCase> CropCases() {
     const BezierPath square = Rect(0, 0, 10, 10);

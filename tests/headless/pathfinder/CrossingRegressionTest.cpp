@@ -6,11 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "bench/pathfinder/SvgPathData.h"
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/Outline.h"
 #include "headless/pathfinder/PathParams.h"
 #include "headless/pathfinder/Refine.h"
+#include "headless/svg/PathShapes.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
 
@@ -18,7 +18,7 @@ namespace pathfinder::testing {
 namespace {
 
 BezierShape Parse(const char* data) {
-    return bench::ParsePathData(data, FillRule::kNonZero);
+    return headless::svg::ShapeOfPathData(data, FillRule::kNonZero);
 }
 
 const char* const kCircleRegion =

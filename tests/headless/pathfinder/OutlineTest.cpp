@@ -9,6 +9,7 @@
 #include "headless/pathfinder/Outline.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
+#include "tests/support/TestSupport.h"
 
 namespace pathfinder::testing {
 namespace {
@@ -41,8 +42,7 @@ double Length(const BezierPath& path) {
 
 const double kCirclePerimeter = Length(Circle(0, 0, 10));
 
-struct OutlineCase {
-    std::string name;
+struct OutlineCase : trimora::test::NamedCase {
     BezierShape top;
     BezierShape under;
     bool topFilled;
@@ -51,10 +51,6 @@ struct OutlineCase {
     int underPieces;
     double underLength;
 };
-
-void PrintTo(const OutlineCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 std::vector<OutlineCase> OutlineCases() {
     const BezierShape square = Shape({Rect(0, 0, 10, 10)});

@@ -11,11 +11,13 @@
 #include "headless/suites/ArtPermissions.h"
 #include "plugin/sdk/AIPathfinder.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace headless {
 namespace {
 
 using testing::HostTest;
+using trimora::test::Children;
 
 AIColor Cmyk(AIReal cyan, AIReal magenta) {
     AIColor c{};
@@ -70,12 +72,6 @@ protected:
         return id;
     }
 
-    std::vector<ArtId> Children(ArtId parent) {
-        std::vector<ArtId> out;
-        for (ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
-            out.push_back(c);
-        return out;
-    }
     ArtId LayerGroup() { return doc.FindLayer(layer)->group; }
     AIRealRect Bounds(ArtId id) {
         AIRealRect r{};
@@ -134,7 +130,7 @@ TEST_F(PathfinderCrop, TheFrontObjectCutsWhicheverWayTheArrayListsThem) {
         EXPECT_FALSE(doc.Contains(s.top));
         EXPECT_FALSE(doc.Contains(s.under));
 
-        const std::vector<ArtId> layerChildren = Children(LayerGroup());
+        const std::vector<ArtId> layerChildren = Children(doc, LayerGroup());
         ASSERT_EQ(layerChildren.size(), 3u);
         EXPECT_EQ(layerChildren[0], s.marker);
         EXPECT_EQ(layerChildren[2], s.bystander);
@@ -142,7 +138,7 @@ TEST_F(PathfinderCrop, TheFrontObjectCutsWhicheverWayTheArrayListsThem) {
         ASSERT_EQ(doc.Find(result)->type, kGroupArt);
 
         // The overlap keeps the lower square's fill and loses every stroke; the rest of the top square is bare.
-        const std::vector<ArtId> pieces = Children(result);
+        const std::vector<ArtId> pieces = Children(doc, result);
         ASSERT_EQ(pieces.size(), 2u);
         const Art& overlap = *doc.Find(pieces[0]);
         const Art& topOnly = *doc.Find(pieces[1]);
@@ -173,15 +169,15 @@ TEST_F(PathfinderCrop, AFaceWithAHoleIsACompoundPath) {
     const ArtId top = Filled(AddRect(0, 100, 100, 0), Cmyk(0, 0.9));
 
     ASSERT_EQ(Run(true, {frame, top}), kNoErr);
-    const std::vector<ArtId> layerChildren = Children(LayerGroup());
+    const std::vector<ArtId> layerChildren = Children(doc, LayerGroup());
     ASSERT_EQ(layerChildren.size(), 1u);
     int filledCompounds = 0, bareCompounds = 0, barePaths = 0;
-    for (ArtId piece : Children(layerChildren[0])) {
+    for (ArtId piece : Children(doc, layerChildren[0])) {
         const Art& a = *doc.Find(piece);
         AIPathStyle style;
         ASSERT_EQ(doc.GetPathStyle(piece, &style), kNoErr);
         if (a.type == kCompoundPathArt) {
-            EXPECT_EQ(Children(piece).size(), 2u);
+            EXPECT_EQ(Children(doc, piece).size(), 2u);
             (style.fillPaint ? filledCompounds : bareCompounds)++;
             if (style.fillPaint) {
                 EXPECT_TRUE(SameColor(style.fill.color, frameStyle.fill.color));
@@ -223,7 +219,7 @@ protected:
     };
     Pieces Read(ArtId result, const AIColor& topFill) {
         Pieces out;
-        for (ArtId id : Children(result)) {
+        for (ArtId id : Children(doc, result)) {
             const Art& a = *doc.Find(id);
             EXPECT_EQ(a.type, kPathArt);
             EXPECT_FALSE(a.style.fillPaint);
@@ -245,7 +241,7 @@ TEST_F(PathfinderOutline, LinesUnderTheFilledTopAreGoneAndPiecesTakeTheirFillCol
     ASSERT_EQ(Run(false, {s.under, s.top}), kNoErr);
     EXPECT_FALSE(doc.Contains(s.top));
     EXPECT_FALSE(doc.Contains(s.under));
-    const std::vector<ArtId> layerChildren = Children(LayerGroup());
+    const std::vector<ArtId> layerChildren = Children(doc, LayerGroup());
     ASSERT_EQ(layerChildren.size(), 3u);
     EXPECT_EQ(layerChildren[0], s.marker);
     EXPECT_EQ(layerChildren[2], s.bystander);
@@ -267,7 +263,7 @@ TEST_F(PathfinderOutline, PiecesOfAnUnfilledObjectAreUnstroked) {
     const Scene s = Build(false);
     const AIColor topFill = doc.Find(s.top)->style.fill.color;
     ASSERT_EQ(Run(false, {s.top, s.under}), kNoErr);
-    const Pieces pieces = Read(Children(LayerGroup())[1], topFill);
+    const Pieces pieces = Read(Children(doc, LayerGroup())[1], topFill);
     EXPECT_NEAR(pieces.topLength, 400, 1e-6);
     EXPECT_NEAR(pieces.underLength, 300, 1e-6);
     ASSERT_FALSE(pieces.under.empty());
@@ -280,7 +276,7 @@ TEST_F(PathfinderOutline, AnUnfilledTopHidesNothing) {
     Unfilled(s.top);
     ASSERT_EQ(Run(false, {s.top, s.under}), kNoErr);
     AIColor none{};
-    const Pieces pieces = Read(Children(LayerGroup())[1], none);
+    const Pieces pieces = Read(Children(doc, LayerGroup())[1], none);
     // Nothing is stroked in the (absent) colour of the top square, so every piece counts as "under" here.
     EXPECT_NEAR(pieces.underLength, 800, 1e-6);
 }

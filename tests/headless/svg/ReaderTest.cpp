@@ -6,22 +6,18 @@
 #include "headless/svg/SvgError.h"
 #include "headless/svg/SvgFile.h"
 #include "tests/support/Paths.h"
+#include "tests/support/TestSupport.h"
 
 namespace headless::svg {
 namespace {
+
+using trimora::test::Children;
 
 constexpr const char* kHead =
     R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="100" height="100">)";
 
 void Read(Document& doc, const std::string& body, ReadOptions options = {}) {
     ReadSvgText("test.svg", std::string(kHead) + body + "</svg>", doc, options);
-}
-
-std::vector<ArtId> Children(const Document& doc, ArtId parent) {
-    std::vector<ArtId> out;
-    for (ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
-        out.push_back(c);
-    return out;
 }
 
 std::vector<ArtId> LayerArt(const Document& doc, int layer) {

@@ -49,7 +49,7 @@ protected:
             r.pixels[i] = Pattern(i / (bits / 8) % kColumns, i / r.info.byteWidth, i % (bits / 8));
         return id;
     }
-    std::vector<ArtId> UserArt() { return Children(GroupOf(layer)); }
+    std::vector<ArtId> UserArt() { return Children(doc, GroupOf(layer)); }
     void Empty() {
         for (ArtId id : UserArt())
             doc.Dispose(id);
@@ -87,7 +87,7 @@ protected:
         }
         ASSERT_EQ(UserArt().size(), 1u);
         EXPECT_TRUE(doc.Find(UserArt()[0])->clipped);
-        ASSERT_EQ(Children(UserArt()[0]), (std::vector<ArtId>{shape, Id(maker.LastRaster())}));
+        ASSERT_EQ(Children(doc, UserArt()[0]), (std::vector<ArtId>{shape, Id(maker.LastRaster())}));
         EXPECT_TRUE(doc.Find(shape)->style.clip && !doc.Find(shape)->style.fillPaint);
         const headless::RasterData& cropped = *doc.Find(Id(maker.LastRaster()))->raster;
         ASSERT_EQ(cropped.info.bounds.right, columns);
@@ -131,7 +131,7 @@ TEST_F(ArtMakerTest, PlacedArtEndsInOneClippedGroupOrTheDocumentStaysAsItWas) {
     ASSERT_EQ(clip(), kNoErr);
     ASSERT_EQ(UserArt().size(), 1u);
     EXPECT_TRUE(doc.Find(UserArt()[0])->clipped);
-    EXPECT_EQ(Children(UserArt()[0]), (std::vector<ArtId>{shape, placed}));
+    EXPECT_EQ(Children(doc, UserArt()[0]), (std::vector<ArtId>{shape, placed}));
     FailEachCall(clip, reset, [&](std::string_view, std::size_t, AIErr err) {
         EXPECT_EQ(err, kFault);
         EXPECT_EQ(UserArt(), before);

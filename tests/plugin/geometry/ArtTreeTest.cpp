@@ -7,9 +7,6 @@
 namespace trimora::testing {
 namespace {
 
-using headless::ArtId;
-using headless::LayerId;
-
 class ArtTree : public GeometryTest {
 protected:
     // A work layer above the document's layer, holding a group with a path and a nested group of two paths, and
@@ -29,7 +26,7 @@ protected:
 
     std::vector<ArtId> Subtree(ArtId root) {
         std::vector<ArtId> all{root};
-        for (ArtId c : Children(root)) {
+        for (ArtId c : Children(doc, root)) {
             const std::vector<ArtId> below = Subtree(c);
             all.insert(all.end(), below.begin(), below.end());
         }
@@ -82,7 +79,7 @@ TEST_F(ArtTree, ClearingALockedHiddenLayerDeletesEverythingAndRestoresItsFlags) 
 
     ASSERT_EQ(ClearLayerArt(H(work)), kNoErr);
     EXPECT_TRUE(doc.Contains(workGroup));
-    EXPECT_TRUE(Children(workGroup).empty());
+    EXPECT_TRUE(Children(doc, workGroup).empty());
     EXPECT_FALSE(l.editable);
     EXPECT_FALSE(l.visible);
     // Each object was unlocked and shown, with its contents, before it went.

@@ -14,8 +14,13 @@
 #include "plugin/host/SuiteSet.h"
 #include "plugin/host/Suites.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace trimora::testing {
+
+using headless::ArtId;
+using headless::LayerId;
+using test::Children;
 
 class GeometryTest : public headless::testing::HostTest {
 protected:
@@ -62,13 +67,6 @@ protected:
             app.faults.Clear();
             check(calls[i], i, err);
         }
-    }
-
-    std::vector<headless::ArtId> Children(headless::ArtId parent) {
-        std::vector<headless::ArtId> out;
-        for (headless::ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
-            out.push_back(c);
-        return out;
     }
     headless::ArtId GroupOf(headless::LayerId id) { return doc.FindLayer(id)->group; }
 

@@ -13,7 +13,7 @@ using headless::ArtId;
 
 class PathCopies : public GeometryTest {
 protected:
-    std::vector<ArtId> UserArt() { return Children(GroupOf(layer)); }
+    std::vector<ArtId> UserArt() { return Children(doc, GroupOf(layer)); }
     void Empty() {
         for (ArtId id : UserArt())
             doc.Dispose(id);
@@ -41,7 +41,7 @@ TEST_F(PathCopies, ACompoundPathPutsTheLastListedInFrontOrLeavesTheDocumentAsItW
     reset();
     ASSERT_EQ(list.MakeCompoundPath(kPlaceBelow, list.At(1), &compound), kNoErr);
     EXPECT_EQ(UserArt(), std::vector<ArtId>{Id(compound)});
-    EXPECT_EQ(Children(Id(compound)), before);  // the last listed was made last, so it was and is in front
+    EXPECT_EQ(Children(doc, Id(compound)), before);  // the last listed was made last, so it was and is in front
 
     // One path makes nothing; a group holding placed art is refused before anything moves.
     reset();
@@ -71,7 +71,7 @@ TEST_F(PathCopies, SegmentsCopyOntoAPathKeepItsClosedFlagAndSkipNonPaths) {
     EXPECT_EQ(CopyPathSegments(H(group), H(open)), kNoErr);
     EXPECT_EQ(CopyPathSegments(H(open), H(group)), kNoErr);
     EXPECT_EQ(doc.Find(open)->segments.size(), 2u);
-    EXPECT_EQ(Children(group).size(), 0u);
+    EXPECT_EQ(Children(doc, group).size(), 0u);
 }
 
 TEST_F(PathCopies, ANewPathFromAPathIsWholeOrNothing) {

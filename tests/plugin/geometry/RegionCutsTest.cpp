@@ -134,7 +134,7 @@ protected:
         const Art& a = *doc.Find(id);
         if (a.type == kCompoundPathArt) {
             std::vector<Ring> out;
-            for (ArtId m : Children(id))
+            for (ArtId m : Children(doc, id))
                 out.push_back(RingsOf(m)[0]);
             return out;
         }
@@ -150,7 +150,7 @@ protected:
                 out.insert(out.end(), {p.h, p.v});
         return out;
     }
-    std::vector<ArtId> UserArt() { return Children(GroupOf(layer)); }
+    std::vector<ArtId> UserArt() { return Children(doc, GroupOf(layer)); }
 
     // Runs the cut with the engine's arguments and checks what every outcome must hold; answers the pieces.
     std::vector<ArtId> Run(const CutCase& c, ArtId a, ArtId b, AIErr* err) {
@@ -199,7 +199,7 @@ protected:
         AIErr err = kNoErr;
         const std::vector<ArtId> pieces = Run(c, a, b, &err);
         ASSERT_EQ(err, kNoErr) << c.name;
-        EXPECT_TRUE(Children(GroupOf(work)).empty()) << c.name;
+        EXPECT_TRUE(Children(doc, GroupOf(work)).empty()) << c.name;
         AIReal whole = 0, inside = 0;
         for (const Ring& r : rings) {
             whole += c.kind == Kind::kLine ? Length(r) : SignedArea(r);
@@ -290,7 +290,7 @@ TEST_F(RegionCuts, EveryFailingHostCallIsReportedAndLeavesNothingBehind) {
             baseline = std::max(baseline, pieces.size());
             for (ArtId id : pieces)
                 doc.Dispose(id);
-            for (ArtId id : Children(GroupOf(work)))
+            for (ArtId id : Children(doc, GroupOf(work)))
                 doc.Dispose(id);
         };
         FailEachCall(run, reset, [&](std::string_view call, std::size_t, AIErr err) {
@@ -305,7 +305,7 @@ TEST_F(RegionCuts, EveryFailingHostCallIsReportedAndLeavesNothingBehind) {
                 EXPECT_EQ(err, kFault);
             }
             if (!emptying) {
-                EXPECT_TRUE(Children(GroupOf(work)).empty());
+                EXPECT_TRUE(Children(doc, GroupOf(work)).empty());
             }
         });
         reset();

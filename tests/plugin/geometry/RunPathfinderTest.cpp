@@ -14,8 +14,6 @@ namespace trimora::testing {
 namespace {
 
 using headless::Art;
-using headless::ArtId;
-using headless::LayerId;
 
 AIPathStyle AreaPaint() {
     AIPathStyle s = headless::DefaultPathStyle();
@@ -97,7 +95,7 @@ protected:
 
     // The one object left in the work group: the operation's result, in the place of the front object.
     ArtId Result() {
-        const std::vector<ArtId> left = Children(WorkGroup());
+        const std::vector<ArtId> left = Children(doc, WorkGroup());
         EXPECT_EQ(left.size(), 1u);
         if (left.size() != 1) return {};
         EXPECT_EQ(doc.Find(left[0])->type, kGroupArt);
@@ -105,7 +103,7 @@ protected:
     }
     AIReal PieceArea(ArtId result, bool filled) {
         AIReal area = 0;
-        for (ArtId piece : Children(result)) {
+        for (ArtId piece : Children(doc, result)) {
             const Art& a = *doc.Find(piece);
             if ((a.style.fillPaint != 0) != filled) continue;
             EXPECT_EQ(a.type, kPathArt);
@@ -116,7 +114,7 @@ protected:
     // The pieces of the line: the operation leaves them without stroke.
     std::vector<const Art*> LinePieces(ArtId result) {
         std::vector<const Art*> out;
-        for (ArtId piece : Children(result)) {
+        for (ArtId piece : Children(doc, result)) {
             const Art& a = *doc.Find(piece);
             if (!a.style.strokePaint) out.push_back(&a);
         }
