@@ -4,7 +4,9 @@
 #include "plugin/sdk/AITypes.h"
 
 // Filled lists stay as they were while the document changes under them, so an operation can walk them while it
-// adds and deletes art. A fill that fails leaves the collection empty; callers test IsValid and Count.
+// adds and deletes art. A fill that fails leaves the collection empty rather than reporting an error: every user
+// walks or cuts what the collection holds, and when the host cannot say what is there, touching nothing is the safe
+// outcome. A caller that must tell "nothing there" from "could not list" asks IsValid.
 class ArtCollection {
 public:
     ArtCollection() = default;

@@ -42,6 +42,10 @@ ASErr Plugin::AcquireSuites() {
         if (!suiteSet_) return kOutOfMemoryErr;
     }
     const ASErr code = suiteSet_->AcquisitionCode();
+    // From here this object's set is the one holder of the suite pointers, whatever the code. A set whose
+    // acquisition stopped part-way was never counted, yet the rows it did get must go back when it is destroyed
+    // (just below, on failure); and a count left over by an earlier set that was never destroyed would make this
+    // set's destruction believe another holder remains and give nothing back.
     sSuiteAcquisitionCount = 1;
     if (code != kNoErr) suiteSet_.reset();
     return code;
