@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "headless/document/Geometry.h"
+#include "headless/suites/ArtPermissions.h"
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIGroup.h"
@@ -23,8 +24,12 @@ AIErr NewArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* ne
     return kNoErr;
 }
 
+// The application lets no plug-in take away what the user has locked or hidden.
 AIErr DisposeArt(AIArtHandle art) {
-    return Doc().Dispose(ArtIdOf(art));
+    Document& doc = Doc();
+    const ArtId id = ArtIdOf(art);
+    if (AIErr err = CheckDisposable(doc, id)) return err;
+    return doc.Dispose(id);
 }
 
 AIErr ReorderArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep) {

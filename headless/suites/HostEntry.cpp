@@ -1,6 +1,7 @@
 // Lookups shared by every host function.
 #include "headless/suites/HostEntry.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <new>
 
@@ -8,6 +9,31 @@ namespace headless {
 
 void Throw(AIErr code) {
     throw HostError{Fail(code)};
+}
+
+void AppendArgument(std::string& out, long long value) {
+    out += std::to_string(value);
+}
+
+void AppendArgument(std::string& out, unsigned long long value) {
+    out += std::to_string(value);
+}
+
+void AppendArgument(std::string& out, double value) {
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, ec == std::errc() ? end : buffer);
+}
+
+void AppendAddress(std::string& out, std::uintptr_t address) {
+    if (!address) {
+        out += "null";
+        return;
+    }
+    char buffer[2 + 2 * sizeof address];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, address, 16);
+    out += "0x";
+    out.append(buffer, ec == std::errc() ? end : buffer);
 }
 
 AIErr CodeOfEscapedException() noexcept {

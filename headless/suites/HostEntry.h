@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "headless/document/Errors.h"
 #include "headless/model/Application.h"
@@ -29,6 +33,43 @@ struct HostName {
 
 constexpr AIErr kNoApplicationErr = FourCharErr("APP?");
 
+// What the module passed, as the call log keeps it: numbers as they are, handles and every other pointer as an
+// address ("null" for none), records passed by value as "{...}". Nothing behind a pointer is read here: it may be
+// garbage.
+void AppendArgument(std::string& out, long long value);
+void AppendArgument(std::string& out, unsigned long long value);
+void AppendArgument(std::string& out, double value);
+void AppendAddress(std::string& out, std::uintptr_t address);
+
+template <typename T>
+void AppendArgument(std::string& out, const T& value) {
+    if constexpr (std::is_pointer_v<T>) {
+        std::uintptr_t address;
+        static_assert(sizeof address == sizeof value);
+        std::memcpy(&address, &value, sizeof address);
+        AppendAddress(out, address);
+    } else if constexpr (std::is_floating_point_v<T>) {
+        AppendArgument(out, static_cast<double>(value));
+    } else if constexpr (std::is_enum_v<T> || std::is_signed_v<T>) {
+        AppendArgument(out, static_cast<long long>(value));
+    } else if constexpr (std::is_unsigned_v<T>) {
+        AppendArgument(out, static_cast<unsigned long long>(value));
+    } else {
+        out += "{...}";
+    }
+}
+
+template <typename... A>
+std::string DescribeArguments(const A&... args) {
+    std::string out;
+    [[maybe_unused]] auto append = [&out](const auto& arg) {
+        if (!out.empty()) out += ", ";
+        AppendArgument(out, arg);
+    };
+    (append(args), ...);
+    return out;
+}
+
 // Called inside a catch block: the code of a refusal, or an error made for anything else that escaped a host
 // function (out of memory, or an internal error).
 AIErr CodeOfEscapedException() noexcept;
@@ -42,7 +83,7 @@ struct HostCall<Name, Impl> {
     static AIErr Call(A... args) {
         Application* app = Application::Current();
         if (!app) return Fail(kNoApplicationErr);
-        app->calls.Record(Name.View());
+        if (app->calls.Enabled()) app->calls.Record(Name.View(), DescribeArguments(args...));
         if (AIErr planned = app->faults.Check(Name.View())) return Fail(planned);
         try {
             return Impl(args...);
@@ -65,7 +106,7 @@ struct HostValueCall<Name, Impl> {
             Fail(kNoApplicationErr);
             return R();
         }
-        app->calls.Record(Name.View());
+        if (app->calls.Enabled()) app->calls.Record(Name.View(), DescribeArguments(args...));
         if (AIErr planned = app->faults.Check(Name.View())) {
             Fail(planned);
             return R();

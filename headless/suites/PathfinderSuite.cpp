@@ -39,6 +39,8 @@ struct Operands {
 Operands ReadOperands(const AIPathfinderData* data) {
     const AIPathfinderData& d = In(data);
     if (d.fSelectedArtCount != 2 || !d.fSelectedArt) Throw(kBadParameterErr);
+    // The log shows the two handles in the order the module listed them; which is in front is decided below.
+    App().calls.Describe("; art " + DescribeArguments(d.fSelectedArt[0], d.fSelectedArt[1]));
     const ArtId first = ArtIdOf(d.fSelectedArt[0]);
     const ArtId second = ArtIdOf(d.fSelectedArt[1]);
     Document& doc = Doc();

@@ -1,6 +1,10 @@
 // The art, path and group suites over the document: paint orders, the tree, dead handles, bounds and paths.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "headless/suites/ArtPermissions.h"
 #include "plugin/sdk/AIGroup.h"
 #include "plugin/sdk/AIPath.h"
 #include "tests/support/HostFixture.h"
@@ -101,6 +105,51 @@ TEST_F(ArtSuites, DisposedSubtreesAndForeignHandlesAreRefused) {
     EXPECT_EQ(path->GetPathSegmentCount(leafHandle, &count), kDeadHandleErr);
     EXPECT_EQ(art->DisposeArt(LayerGroup()), kLayerGroupErr);
     EXPECT_EQ(art->GetArtType(H(AddGroup()), nullptr), kBadParameterErr);
+}
+
+// What the user has locked or hidden, itself or through its layer, cannot be taken away; the flags of a group do
+// not protect its members, nor do members' flags protect their group, since the module deletes both.
+TEST_F(ArtSuites, DisposeRefusesWhatTheUserLockedOrHid) {
+    const ArtId lockedGroup = AddGroup();
+    const ArtId freeMember = AddRect(0, 10, 10, 0, lockedGroup, kPlaceInsideOnTop);
+    ASSERT_EQ(doc.SetUserAttr(lockedGroup, kArtLocked, kArtLocked), kNoErr);
+    const ArtId openGroup = AddGroup();
+    const ArtId hiddenMember = AddRect(0, 10, 10, 0, openGroup, kPlaceInsideOnTop);
+    ASSERT_EQ(doc.SetUserAttr(hiddenMember, kArtHidden, kArtHidden), kNoErr);
+    const ArtId locked = AddRect(0, 10, 10, 0);
+    ASSERT_EQ(doc.SetUserAttr(locked, kArtLocked, kArtLocked), kNoErr);
+    const LayerId lockedLayer = AddLayer("locked"), hiddenLayer = AddLayer("hidden");
+    const ArtId onLocked = AddRect(0, 10, 10, 0, doc.FindLayer(lockedLayer)->group, kPlaceInsideOnTop);
+    const ArtId onHidden = AddRect(0, 10, 10, 0, doc.FindLayer(hiddenLayer)->group, kPlaceInsideOnTop);
+    doc.FindLayer(lockedLayer)->editable = false;
+    doc.FindLayer(hiddenLayer)->visible = false;
+
+    const std::size_t before = doc.ArtCount();
+    EXPECT_EQ(art->DisposeArt(H(locked)), kArtLockedErr);
+    EXPECT_EQ(art->DisposeArt(H(hiddenMember)), kArtHiddenErr);
+    EXPECT_EQ(art->DisposeArt(H(onLocked)), kArtLockedErr);
+    EXPECT_EQ(art->DisposeArt(H(onHidden)), kArtHiddenErr);
+    EXPECT_EQ(doc.ArtCount(), before);
+
+    EXPECT_EQ(art->DisposeArt(H(freeMember)), kNoErr);
+    EXPECT_EQ(art->DisposeArt(H(openGroup)), kNoErr);
+    EXPECT_FALSE(doc.Contains(hiddenMember));
+    // Unlocked by the module first, as it does before clearing its work layer, the art goes.
+    ASSERT_EQ(doc.SetUserAttr(locked, kArtLocked, 0), kNoErr);
+    EXPECT_EQ(art->DisposeArt(H(locked)), kNoErr);
+}
+
+// The log keeps what the module passed: the handle it disposed, and the values of a move.
+TEST_F(ArtSuites, TheCallLogShowsTheArguments) {
+    const ArtId a = AddRect(0, 10, 10, 0), b = AddRect(0, 10, 10, 0);
+    ASSERT_EQ(art->ReorderArt(H(a), kPlaceBelow, H(b)), kNoErr);
+    ASSERT_EQ(art->DisposeArt(H(a)), kNoErr);
+    EXPECT_EQ(app.calls.ArgumentsOf("AIArtSuite::DisposeArt"), std::vector{DescribeArguments(H(a))});
+    const std::vector<std::string> moves = app.calls.ArgumentsOf("AIArtSuite::ReorderArt");
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0], DescribeArguments(H(a)) + ", " + std::to_string(kPlaceBelow) + ", " + DescribeArguments(H(b)));
+    EXPECT_EQ(art->DisposeArt(nullptr), kBadParameterErr);
+    EXPECT_EQ(app.calls.ArgumentsOf("AIArtSuite::DisposeArt").back(), "null");
 }
 
 TEST_F(ArtSuites, TreeNavigationLayersAndAttributes) {

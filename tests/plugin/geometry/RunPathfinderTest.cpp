@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "plugin/geometry/ArtTree.h"
 #include "plugin/geometry/PathCutter.h"
@@ -238,6 +240,31 @@ TEST_F(RunPathfinder, APositionBeyondTheSelectionPassesNullAndTheHostRefuses) {
     EXPECT_TRUE(doc.Contains(w.a));
     EXPECT_TRUE(doc.Contains(w.b));
     EXPECT_EQ(app.artSets.LiveCount(), 0u);
+}
+
+// The log shows which handle the module listed first: the back object for Outline against the complement, the front
+// one for Crop by it. The host finds the front one by the stacking order either way (the results are checked above).
+TEST_F(RunPathfinder, TheLogShowsTheHandlesInTheOrderTheModuleListedThem) {
+    struct Case {
+        ASInt32 code;
+        const char* operation;
+        bool backFirst;
+    };
+    for (const Case c : {Case{kOutlineAgainstComplement, "AIPathfinderSuite::DoOutlineEffect", true},
+                         Case{kCropByComplement, "AIPathfinderSuite::DoCropEffect", false}}) {
+        SCOPED_TRACE(c.operation);
+        const Arrangement w = Arrange(line, false, true);
+        Paint(w.a, LinePaint());
+        ASSERT_EQ(Run(c.code), kNoErr);
+        const std::string front = headless::DescribeArguments(H(w.complement));
+        const std::string back = headless::DescribeArguments(H(w.a));
+        const std::vector<std::string> passed = app.calls.ArgumentsOf(c.operation);
+        ASSERT_EQ(passed.size(), 1u);
+        EXPECT_TRUE(passed[0].ends_with("; art " + (c.backFirst ? back + ", " + front : front + ", " + back)))
+            << passed[0];
+        ASSERT_EQ(ClearLayerArt(H(work)), kNoErr);
+        app.calls.Clear();
+    }
 }
 
 }  // namespace
