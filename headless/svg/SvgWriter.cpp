@@ -3,6 +3,7 @@
 #include "headless/svg/SvgWriter.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -286,8 +287,18 @@ private:
     pugi::xml_node WriteRaster(pugi::xml_node parent, const Art& art) {
         const RasterData& raster = *art.raster;
         const AIRect& b = raster.info.bounds;
-        const int width = b.right - b.left, height = b.bottom - b.top;
+        const long long wideWidth = static_cast<long long>(b.right) - b.left;
+        const long long wideHeight = static_cast<long long>(b.bottom) - b.top;
+        const int width = static_cast<int>(std::clamp<long long>(wideWidth, -1, INT_MAX));
+        const int height = static_cast<int>(std::clamp<long long>(wideHeight, -1, INT_MAX));
         const int channels = raster.info.bitsPerPixel / 8;
+        // The record is checked against the pixels before any is read: a record larger than its buffer would
+        // send the copy past the end.
+        const bool knownLayout = channels == 1 || channels == 3 || channels == 4;
+        if (!knownLayout || width < 0 || height < 0 || raster.info.byteWidth < 0 ||
+            static_cast<size_t>(raster.info.byteWidth) < static_cast<size_t>(width) * channels ||
+            raster.pixels.size() < static_cast<size_t>(height) * static_cast<size_t>(raster.info.byteWidth))
+            ThrowSvgError("", 0, "image", "raster pixels do not match its record");
         PixelImage image{width, height, channels == 4 ? 4 : 3, {}};
         image.pixels.reserve(static_cast<size_t>(width) * height * image.channels);
         for (int row = 0; row < height; ++row) {
@@ -298,8 +309,6 @@ private:
                     image.pixels.push_back(channels == 1 ? px[0] : px[ch]);
             }
         }
-        if (raster.pixels.size() < static_cast<size_t>(height) * raster.info.byteWidth || channels < 1)
-            ThrowSvgError("", 0, "image", "raster pixels do not match its record");
         pugi::xml_node e = parent.append_child("image");
         SetId(e, art.svg.id);
         SetNumber(e, "width", width);

@@ -115,5 +115,21 @@ TEST(Writer, WritingTwiceGivesTheSameText) {
     EXPECT_EQ(WriteSvgText(again), first);
 }
 
+// A raster whose record promises more pixels than its buffer holds is refused before a pixel is read.
+TEST(Writer, RasterRecordLargerThanItsPixelsIsRefused) {
+    for (const int stride : {30, 29}) {  // rows too few, then rows too short for the width
+        Document doc;
+        Read(doc, R"svg(<rect width="10" height="10"/>)svg");
+        Art& art = *doc.Find(FirstArt(doc));
+        art.type = kRasterArt;
+        art.raster = std::make_shared<RasterData>();
+        art.raster->info.bounds = {0, 0, 10, 10};
+        art.raster->info.byteWidth = stride;
+        art.raster->info.bitsPerPixel = 24;
+        art.raster->pixels.assign(stride == 30 ? 30 * 5 : 29 * 10, 0);
+        EXPECT_THROW(WriteSvgText(doc), SvgError) << "stride " << stride;
+    }
+}
+
 }  // namespace
 }  // namespace headless::svg
