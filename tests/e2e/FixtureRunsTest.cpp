@@ -14,7 +14,7 @@
 #include "tests/e2e/ClipSession.h"
 #include "tests/e2e/Coverage.h"
 #include "tests/e2e/RenderOracle.h"
-#include "tests/support/ImageCompare.h"
+#include "tests/render/ImageCompare.h"
 #include "tests/support/Paths.h"
 
 namespace trimora::e2e {

@@ -7,16 +7,11 @@
 #include <filesystem>
 
 #include "headless/svg/SvgFile.h"
-#include "tests/support/ImageCompare.h"
+#include "tests/render/ImageCompare.h"
 #include "tests/support/Paths.h"
 
 namespace headless::svg {
 namespace {
-
-// Coordinates are written to 1e-4 and arcs become cubics within 3e-4 of their radius, so edges move by far less
-// than a pixel: only antialiased edge pixels may change, by a few levels. 24 of 255 allows that and still
-// catches any shape, colour or stacking change, which moves whole pixels by much more.
-constexpr int kTolerance = 24;
 
 class RoundTrip : public testing::TestWithParam<std::string> {};
 
@@ -30,7 +25,8 @@ TEST_P(RoundTrip, RendersTheSame) {
     ReadSvgFile(source.string(), document);
     WriteSvgFile(document, output.string());
     const trimora::test::ImageDifference diff =
-        trimora::test::CompareRenderings(source.string(), output.string(), work.string(), kTolerance);
+        trimora::test::CompareRenderings(source.string(), output.string(), work.string(),
+                                          trimora::test::kRoundTripTolerance);
     ASSERT_EQ(diff.error, "");
     ASSERT_TRUE(diff.sameSize);
     EXPECT_EQ(diff.differingPixels, 0) << "largest channel difference " << diff.maxChannelDelta << "; output kept in "

@@ -13,7 +13,7 @@
 #include "headless/svg/SvgFile.h"
 #include "plugin/geometry/ArtMaker.h"
 #include "tests/plugin/geometry/GeometryFixture.h"
-#include "tests/support/ImageCompare.h"
+#include "tests/render/ImageCompare.h"
 
 namespace trimora::testing {
 namespace {

@@ -1,5 +1,5 @@
 // Rendering through rsvg-convert (a child process, no shell) and comparing RGBA pixels.
-#include "tests/support/ImageCompare.h"
+#include "tests/render/ImageCompare.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -6,6 +6,12 @@
 
 namespace trimora::test {
 
+// For a drawing against its own round trip. Coordinates are written to 1e-4 and arcs become cubics within 3e-4 of
+// their radius, so edges move by far less than a pixel: only antialiased edge pixels may change, by a few levels.
+// 24 of 255 allows that and still catches any shape, colour or stacking change, which moves whole pixels by much
+// more.
+constexpr int kRoundTripTolerance = 24;
+
 struct ImageDifference {
     bool sameSize = false;
     int width = 0;
