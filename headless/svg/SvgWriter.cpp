@@ -6,7 +6,6 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
-#include <sstream>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -15,6 +14,7 @@
 #include "headless/svg/Base64.h"
 #include "headless/svg/Color.h"
 #include "headless/svg/DocumentImport.h"
+#include "headless/svg/IndentedXml.h"
 #include "headless/svg/NumberFormat.h"
 #include "headless/svg/PathData.h"
 #include "headless/svg/PngCodec.h"
@@ -74,7 +74,8 @@ public:
         for (const auto& [name, value] : doc_.page.svg.attributes)
             svg.append_attribute(name.c_str()).set_value(value.c_str());
         if (!svg.attribute("xmlns")) svg.prepend_attribute("xmlns").set_value(kNamespaces[0][1]);
-        store_.load_string(doc_.page.svg.element.c_str());
+        // Whitespace inside kept text is content.
+        store_.load_string(doc_.page.svg.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
         for (pugi::xml_node e : store_.child(kDefinitionsElement).children())
             if (const char* id = e.attribute("id").value(); *id) {
                 definitions_.emplace(id, e);
@@ -88,9 +89,7 @@ public:
         AddReferencedDefinitions(svg);
         if (!defs_.first_child()) svg.remove_child(defs_);
         DeclareNamespaces(svg);
-        std::ostringstream text;
-        out_.save(text, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + std::move(text).str();
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SaveIndented(out_);
     }
 
 private:
