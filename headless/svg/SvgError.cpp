@@ -3,7 +3,7 @@
 
 namespace headless::svg {
 
-void ThrowSvgError(std::string_view file, int line, std::string_view element, std::string_view what) {
+std::string FormatSvgError(std::string_view file, int line, std::string_view element, std::string_view what) {
     std::string message(file);
     if (line > 0) message += ":" + std::to_string(line);
     message += ": ";
@@ -13,7 +13,11 @@ void ThrowSvgError(std::string_view file, int line, std::string_view element, st
         message += ">: ";
     }
     message += what;
-    throw SvgError(message);
+    return message;
+}
+
+void ThrowSvgError(std::string_view file, int line, std::string_view element, std::string_view what) {
+    throw SvgError(FormatSvgError(file, line, element, what));
 }
 
 }  // namespace headless::svg

@@ -12,7 +12,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "file:line: <element>: what" (line 0 and an empty element are left out). Every reader error is made here.
+// "file:line: <element>: what" (line 0 and an empty element are left out). Every reader error and warning is made
+// here.
+std::string FormatSvgError(std::string_view file, int line, std::string_view element, std::string_view what);
 [[noreturn]] void ThrowSvgError(std::string_view file, int line, std::string_view element, std::string_view what);
 
 }  // namespace headless::svg

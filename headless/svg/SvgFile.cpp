@@ -1,6 +1,8 @@
 // The reader's stages run in order, and the writer's output put in place atomically.
 #include "headless/svg/SvgFile.h"
 
+#include <iostream>
+
 #include "headless/svg/AtomicFile.h"
 #include "headless/svg/DocumentImport.h"
 #include "headless/svg/SvgError.h"
@@ -20,8 +22,19 @@ std::string UnusedId(pugi::xml_node root, const std::string& wanted) {
     return id;
 }
 
+void ImportTree(const XmlSource& source, Document& document, const ReadOptions& options) {
+    const SvgTree tree = BuildSvgTree(source);
+    ImportSvgTree(tree, document, options, source.Path());
+    for (const std::string& warning : tree.warnings) {
+        if (options.warning)
+            options.warning(warning);
+        else
+            std::cerr << "warning: " << warning << "\n";
+    }
+}
+
 void Import(const XmlSource& source, Document& document, const ReadOptions& options) {
-    if (options.addedPath.empty()) return ImportSvgTree(BuildSvgTree(source), document, options, source.Path());
+    if (options.addedPath.empty()) return ImportTree(source, document, options);
     pugi::xml_node root = source.Root();
     pugi::xml_node layer = root.append_child("g");
     layer.append_attribute("id") = UnusedId(root, "trimora-region-layer").c_str();
@@ -33,7 +46,7 @@ void Import(const XmlSource& source, Document& document, const ReadOptions& opti
     path.append_attribute("style") = "fill:none;stroke:#d40000;stroke-width:1";
     ReadOptions selecting = options;
     selecting.select.push_back(pathId);
-    ImportSvgTree(BuildSvgTree(source), document, selecting, source.Path());
+    ImportTree(source, document, selecting);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ struct ReadOptions {
     // Path data in the file's user units for a path that the file does not hold: it is added, selected, in a new
     // top layer of its own (how a command line names a region that is not drawn).
     std::string addedPath = {};
+    // Told what the reader kept without understanding it; without a listener the warnings go to standard error.
+    std::function<void(const std::string&)> warning = nullptr;
 };
 
 // Fills an empty document. Throws SvgError naming the file, line, element and fault; the document is then

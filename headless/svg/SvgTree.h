@@ -115,6 +115,8 @@ struct SvgTree {
     // elements may refer to, as XML.
     std::vector<std::string> preamble;
     std::vector<std::string> definitions;
+    // What the reader kept without understanding it, as "file:line: <element>: what" texts.
+    std::vector<std::string> warnings;
 };
 
 }  // namespace headless::svg

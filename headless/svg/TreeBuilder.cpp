@@ -15,6 +15,7 @@
 #include "headless/svg/RawXml.h"
 #include "headless/svg/Scanner.h"
 #include "headless/svg/Shapes.h"
+#include "headless/svg/SvgError.h"
 #include "headless/svg/TextBounds.h"
 #include "headless/svg/Transform.h"
 #include "headless/svg/UseElements.h"
@@ -371,6 +372,7 @@ private:
 
     Node BuildUse(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, int depth) {
         const pugi::xml_node target = UseTarget(source_, e, elements_);
+        if (!target) return ExternalUse(e, style, ctm);
         if (std::find(activeUses_.begin(), activeUses_.end(), target) != activeUses_.end())
             source_.Fail(e, "use references form a cycle");
         // Uses of uses multiply; a file that expands beyond this is refused.
@@ -389,6 +391,27 @@ private:
         }
         activeUses_.pop_back();
         return Carried(NodeKind::kUse, e, style, ctm, bounds);
+    }
+
+    // A use of an element in another file is carried as it is. With a width and a height its extent is known and
+    // it is placed art; otherwise it is unknown content without bounds.
+    Node ExternalUse(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm) {
+        const std::string href = HrefAttribute(e).value();
+        Warn(e, "refers to '" + href + "' in another file; carried unchanged, its content unknown");
+        const auto length = [&](const char* name, LengthAxis axis) {
+            return ParseLength(e.attribute(name).value(), viewport_, axis);
+        };
+        const auto w = length("width", LengthAxis::kX), h = length("height", LengthAxis::kY);
+        if (!w || !h || *w <= 0 || *h <= 0) return Carried(NodeKind::kUnknown, e, style, ctm, Box{});
+        const double x = length("x", LengthAxis::kX).value_or(0), y = length("y", LengthAxis::kY).value_or(0);
+        Node node = Carried(NodeKind::kImage, e, style, ctm, TransformedBox(Box{x, y, x + *w, y + *h, true}, ctm));
+        node.href = href;
+        node.placement = ctm * Matrix::Translate(x, y);
+        return node;
+    }
+
+    void Warn(pugi::xml_node e, std::string_view what) {
+        tree_.warnings.push_back(FormatSvgError(source_.Path(), source_.LineOf(e), e.name(), what));
     }
 
     Node BuildUnknown(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm, int depth) {

@@ -11,7 +11,8 @@ namespace headless::svg {
 pugi::xml_node UseTarget(const XmlSource& source, pugi::xml_node use,
                          const std::unordered_map<std::string, pugi::xml_node>& elements) {
     const std::string_view href = HrefAttribute(use).value();
-    if (!href.starts_with("#")) source.Fail(use, "use must refer to an element of the same file");
+    if (href.empty()) source.Fail(use, "use without a reference");
+    if (!href.starts_with("#")) return {};
     const auto it = elements.find(std::string(href.substr(1)));
     if (it == elements.end()) source.Fail(use, "use refers to missing element '" + std::string(href) + "'");
     for (pugi::xml_node n = use; n; n = n.parent())

@@ -12,7 +12,8 @@
 
 namespace headless::svg {
 
-// The referenced element; throws SvgError when it is missing or is the use itself or one of its ancestors.
+// The referenced element, or an empty node when the use refers into another file (which the reader does not
+// open); throws SvgError when it is missing or is the use itself or one of its ancestors.
 pugi::xml_node UseTarget(const XmlSource& source, pugi::xml_node use,
                          const std::unordered_map<std::string, pugi::xml_node>& elements);
 

@@ -225,6 +225,31 @@ TEST(Reader, GradientsKeepTheirPlacementOnThePage) {
     EXPECT_DOUBLE_EQ(b.matrix.ty, -10);
 }
 
+// A use of an element in another file is kept, never refused: placed art where its box is given, else unknown art,
+// and a warning that names the line and the reference.
+TEST(Reader, UseOfAnotherFileIsKeptWithAWarning) {
+    Document doc;
+    std::vector<std::string> warnings;
+    ReadOptions options;
+    options.warning = [&](const std::string& w) { warnings.push_back(w); };
+    Read(doc, "<g transform=\"translate(5 0)\">\n<use href=\"lib.svg#a\" x=\"10\" y=\"20\" width=\"30\" height=\"40\"/>"
+              "\n<use xlink:href=\"lib.svg#b\"/></g>",
+         options);
+    const std::vector<ArtId> art = LayerArt(doc, 0);
+    ASSERT_EQ(art.size(), 2u);  // front first
+    EXPECT_EQ(doc.Find(art[1])->type, kPlacedArt);
+    EXPECT_EQ(doc.Find(art[1])->linkedFile, "lib.svg#a");
+    const AIRealRect box = BoundsOf(doc, art[1]);
+    EXPECT_NEAR(box.left, 15, 1e-9);
+    EXPECT_NEAR(box.right, 45, 1e-9);
+    EXPECT_NEAR(box.top, -20, 1e-9);
+    EXPECT_NEAR(box.bottom, -60, 1e-9);
+    EXPECT_EQ(doc.Find(art[0])->type, kUnknownArt);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_TRUE(warnings[0].starts_with("test.svg:2: <use>: ")) << warnings[0];
+    EXPECT_NE(warnings[1].find("lib.svg#b"), std::string::npos) << warnings[1];
+}
+
 TEST(Reader, BadInputIsNamedWithFileLineAndElement) {
     EXPECT_NE(ErrorOf("<g>").find("test.svg:1: malformed XML"), std::string::npos);
     EXPECT_NE(ErrorOf("\n<path d=\"M0 0 L\"/>").find("test.svg:2: <path>: missing or bad number"), std::string::npos);
