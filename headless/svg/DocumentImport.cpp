@@ -108,6 +108,8 @@ public:
             g.type = definition.radial ? GradientType::kRadial : GradientType::kLinear;
             g.spreadMethod = definition.spreadMethod;
             g.svg.id = definition.id;
+            // The writer measures such a gradient on the box again where the path kept its user space.
+            if (definition.boundingBoxUnits) g.svg.attributes["gradientUnits"] = "objectBoundingBox";
             for (const GradientStopValue& stop : definition.stops)
                 g.stops.push_back({stop.offset, ThreeColor(stop.color), stop.opacity});
             gradients_.push_back(doc_.AddGradient(std::move(g)));

@@ -65,6 +65,8 @@ int GradientTable::Definition(pugi::xml_node gradient) {
     definition.id = id;
     definition.radial = std::string_view(gradient.name()) == "radialGradient";
     if (pugi::xml_attribute spread = Inherited(gradient, "spreadMethod")) definition.spreadMethod = spread.value();
+    const pugi::xml_attribute units = Inherited(gradient, "gradientUnits");
+    definition.boundingBoxUnits = !units || std::string_view(units.value()) != "userSpaceOnUse";
     // Stops come from the first gradient in the chain that has any.
     pugi::xml_node holder = gradient;
     for (int depth = 0; holder && !holder.child("stop"); ++depth) {
@@ -106,8 +108,7 @@ bool GradientTable::Place(pugi::xml_node gradient, const Box& bbox, const Matrix
                           GradientPlacement& placement) {
     placement = {};
     placement.definition = Definition(gradient);
-    const pugi::xml_attribute units = Inherited(gradient, "gradientUnits");
-    const bool boundingBoxUnits = !units || std::string_view(units.value()) != "userSpaceOnUse";
+    const bool boundingBoxUnits = definitions_[static_cast<size_t>(placement.definition)].boundingBoxUnits;
     Matrix transform;
     if (pugi::xml_attribute t = Inherited(gradient, "gradientTransform")) {
         if (std::string error = ParseTransform(t.value(), transform); !error.empty())

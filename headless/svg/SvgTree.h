@@ -29,6 +29,7 @@ struct GradientDefinition {
     bool radial = false;
     std::vector<GradientStopValue> stops;
     std::string spreadMethod = "pad";
+    bool boundingBoxUnits = true;  // gradientUnits="objectBoundingBox", the default
 };
 
 // Where a gradient lies: its vector in gradient space and the matrix from there to the root's user space

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -162,12 +163,14 @@ private:
 
     // The path data of a path or compound path in the user space `toLocal` leads to, and the style of the path
     // or of the compound's first member.
-    std::string PathData(ArtId id, AIPathStyle& style, const Matrix& toLocal = {}) const {
+    std::string PathData(ArtId id, AIPathStyle& style, const Matrix& toLocal = {}, Box* localBox = nullptr) const {
         const Art& art = *doc_.Find(id);
         std::string d;
         auto append = [&](const Art& path) {
             const Subpath s = ToSubpath(path.segments, path.closed);
-            AppendPathData(d, toLocal.IsIdentity() ? s : Transformed(s, toLocal));
+            const Subpath local = toLocal.IsIdentity() ? s : Transformed(s, toLocal);
+            AppendPathData(d, local);
+            if (localBox) localBox->Add(CurveBounds({local}));
         };
         if (art.type == kPathArt) {
             style = art.style;
@@ -228,11 +231,11 @@ private:
     }
 
     void SetPaint(pugi::xml_node e, const char* name, bool painted, const AIColor& color, const Art& art,
-                  const Matrix& toLocal) {
+                  const Matrix& toLocal, const Box& localBox) {
         std::string value = "none";
         if (painted) {
             if (color.kind == kGradient) {
-                value = "url(#" + GradientId(color.c.grad, toLocal) + ")";
+                value = "url(#" + GradientId(color.c.grad, toLocal, localBox) + ")";
             } else if (color.kind == kPattern) {
                 const auto it = art.svg.attributes.find(name);
                 value = it != art.svg.attributes.end() ? it->second : "none";
@@ -249,10 +252,11 @@ private:
         SetId(e, art.svg.id);
         AIPathStyle style{};
         const Matrix toLocal = KeptUserSpace(art);
-        e.append_attribute("d").set_value(PathData(id, style, toLocal).c_str());
-        SetPaint(e, "fill", style.fillPaint, style.fill.color, art, toLocal);
+        Box localBox;
+        e.append_attribute("d").set_value(PathData(id, style, toLocal, &localBox).c_str());
+        SetPaint(e, "fill", style.fillPaint, style.fill.color, art, toLocal, localBox);
         e.append_attribute("fill-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
-        SetPaint(e, "stroke", style.strokePaint, style.stroke.color, art, toLocal);
+        SetPaint(e, "stroke", style.strokePaint, style.stroke.color, art, toLocal, localBox);
         if (style.strokePaint) {
             const AIStrokeStyle& s = style.stroke;
             SetNumber(e, "stroke-width", s.width);
@@ -320,8 +324,27 @@ private:
         return e;
     }
 
+    // A gradient read in bounding-box units on a path that kept its user space is written in those units again,
+    // measured on the box of the path as written: the matrix from that box to the gradient's own space.
+    static std::optional<Matrix> BoxUnits(const Gradient& gradient, const Matrix& toLocal, const Box& localBox,
+                                          const Matrix& toRoot) {
+        const auto units = gradient.svg.attributes.find("gradientUnits");
+        if (toLocal.IsIdentity() || units == gradient.svg.attributes.end() || units->second != "objectBoundingBox")
+            return std::nullopt;
+        Matrix fromBox;
+        const Matrix toBox{localBox.Width(), 0, 0, localBox.Height(), localBox.minX, localBox.minY};
+        if (!toBox.Invert(fromBox)) return std::nullopt;
+        const Matrix m = fromBox * toRoot;
+        // An unchanged path gives the gradient's own transform back, usually the identity, up to round-off that
+        // must not be written as a transform the file never had.
+        constexpr double kSlack = 1e-7;
+        const bool identity = std::fabs(m.a - 1) < kSlack && std::fabs(m.b) < kSlack && std::fabs(m.c) < kSlack &&
+                              std::fabs(m.d - 1) < kSlack && std::fabs(m.e) < kSlack && std::fabs(m.f) < kSlack;
+        return identity ? Matrix{} : m;
+    }
+
     // One definition per gradient and placement; shapes with the same placement share it.
-    std::string GradientId(const AIGradientStyle& style, const Matrix& toLocal) {
+    std::string GradientId(const AIGradientStyle& style, const Matrix& toLocal, const Box& localBox) {
         const headless::GradientId id = doc_.GradientOf(style.gradient);
         const Gradient* gradient = doc_.FindGradient(id);
         if (!gradient) ThrowSvgError("", 0, "", "a path refers to a gradient the document does not hold");
@@ -332,8 +355,9 @@ private:
         Point origin{style.gradientOrigin.h, style.gradientOrigin.v};
         Point other{origin.x + reach * std::cos(angle), origin.y + reach * std::sin(angle)};
         double radius = style.gradientLength;
+        const std::optional<Matrix> inBox = BoxUnits(*gradient, toLocal, localBox, toRoot);
         // A similarity is written out in user space; anything else keeps the gradient's own space.
-        const bool direct = toRoot.IsSimilarity();
+        const bool direct = !inBox && toRoot.IsSimilarity();
         if (direct) {
             origin = toRoot.Apply(origin);
             other = toRoot.Apply(other);
@@ -341,7 +365,7 @@ private:
         }
         pugi::xml_node e = defs_.append_child(radial ? "radialGradient" : "linearGradient");
         e.append_attribute("id");
-        e.append_attribute("gradientUnits").set_value("userSpaceOnUse");
+        e.append_attribute("gradientUnits").set_value(inBox ? "objectBoundingBox" : "userSpaceOnUse");
         SetNumber(e, radial ? "cx" : "x1", origin.x);
         SetNumber(e, radial ? "cy" : "y1", origin.y);
         if (radial) {
@@ -352,7 +376,8 @@ private:
             SetNumber(e, "x2", other.x);
             SetNumber(e, "y2", other.y);
         }
-        if (!direct) e.append_attribute("gradientTransform").set_value(FormatMatrix(toRoot).c_str());
+        if (const Matrix written = inBox.value_or(toRoot); !direct && !written.IsIdentity())
+            e.append_attribute("gradientTransform").set_value(FormatMatrix(written).c_str());
         if (!gradient->spreadMethod.empty() && gradient->spreadMethod != "pad")
             e.append_attribute("spreadMethod").set_value(gradient->spreadMethod.c_str());
         for (const GradientStop& stop : gradient->stops) {

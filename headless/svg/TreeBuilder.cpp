@@ -296,8 +296,14 @@ private:
         bool userSpaceEffects = false;
         for (const char* name : {"filter", "mask", "marker-start", "marker-mid", "marker-end", "marker"})
             userSpaceEffects = userSpaceEffects || kept.contains(name) || keptStyleHas(name);
+        // So does a gradient in bounding-box units under a rotation or skew: renderers measure the box in the
+        // element's user space, some (through cairo's extents) as the axis-aligned box of the device-space box,
+        // and only the same box in the same space puts the written gradient where the read one was.
+        const bool turned = ctm.b != 0 || ctm.c != 0;
+        const bool boxGradient = UsesBoundingBoxGradient(paint.fill) || UsesBoundingBoxGradient(paint.stroke);
         const bool keepUserSpace =
-            !ctm.IsIdentity() && (userSpaceEffects || (paint.stroke.kind != PaintKind::kNone && !ctm.IsSimilarity()));
+            !ctm.IsIdentity() && (userSpaceEffects || (turned && boxGradient) ||
+                                  (paint.stroke.kind != PaintKind::kNone && !ctm.IsSimilarity()));
         if (keepUserSpace) node.kept["transform"] = FormatMatrix(ctm);
         // Otherwise stroke lengths follow the baked transform, which is exact for similarities.
         const double scale = keepUserSpace ? 1 : ctm.MeanScale();
@@ -314,6 +320,11 @@ private:
         if (!std::isfinite(strokeLengths)) source_.Fail(e, "stroke lengths out of range");
         paint.evenOdd = style.fillEvenOdd;
         return node;
+    }
+
+    bool UsesBoundingBoxGradient(const ResolvedPaint& paint) const {
+        return paint.kind == PaintKind::kGradient &&
+               tree_.gradients[static_cast<size_t>(paint.gradient.definition)].boundingBoxUnits;
     }
 
     ResolvedPaint ResolvePaint(const Paint& paint, const char* property, pugi::xml_node e, const Box& localBox,
