@@ -45,8 +45,11 @@ demo: release
 install: release
 	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
 
+# The benchmarks, then the round-trip check over real drawings (installed by setup.sh --bench).
 bench: release
+	./scripts/setup.sh --bench
 	./scripts/run-benchmarks.sh $(RELEASE_DIR)
+	./scripts/check-svg-corpus.sh $(RELEASE_DIR)
 
 format:
 	git ls-files -- '*.cpp' '*.h' | xargs clang-format -i
