@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "headless/svg/Entities.h"
 #include "headless/svg/SvgError.h"
 
 namespace headless::svg {
@@ -34,7 +35,7 @@ void XmlSource::Parse() {
     for (size_t i = 0; i < text_.size(); ++i)
         if (text_[i] == '\n') lineStarts_.push_back(i + 1);
     // Whitespace inside text content is kept: text elements are written back as they came.
-    const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata;
+    const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype;
     const pugi::xml_parse_result result =
         document_.load_buffer(text_.data(), text_.size(), options, pugi::encoding_utf8);
     if (!result)
@@ -44,6 +45,13 @@ void XmlSource::Parse() {
     if (std::string_view(root.name()) != "svg")
         ThrowSvgError(path_, LineOf(root), root.name(), "the root element is not <svg>");
     CheckNesting();
+    for (pugi::xml_node n = document_.first_child(); n; n = n.next_sibling()) {
+        if (n.type() != pugi::node_doctype) continue;
+        EntityTable entities;
+        std::string error = ReadEntities(n.value(), entities);
+        if (error.empty()) error = ExpandEntities(root, entities);
+        if (!error.empty()) ThrowSvgError(path_, LineOf(n), "", error);
+    }
 }
 
 void XmlSource::CheckNesting() const {

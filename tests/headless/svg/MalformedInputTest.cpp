@@ -107,6 +107,14 @@ std::vector<std::string> EdgeFiles() {
     };
 }
 
+// Entities that each repeat the one before ten times, `levels` deep, and a body that uses them.
+std::string EntityBomb(int levels, const std::string& body) {
+    std::string declarations = "<!ENTITY e0 \"" + Repeat("lol", 100) + "\">";
+    for (int i = 1; i < levels; ++i)
+        declarations += "<!ENTITY e" + std::to_string(i) + " \"" + Repeat("&e" + std::to_string(i - 1) + ";", 10) + "\">";
+    return "<!DOCTYPE svg [" + declarations + "]>" + Svg(body);
+}
+
 // Nesting far past the reader's limit, in every place an element can nest. Too big to seed mutations.
 std::vector<std::string> DeepFiles() {
     return {
@@ -358,6 +366,20 @@ TEST(MalformedInput, DeepNestingIsRefusedWithoutRecursing) {
             ADD_FAILURE() << "read: " << text.substr(0, 80);
         } catch (const SvgError& e) {
             EXPECT_NE(std::string_view(e.what()).find("nested too deeply"), std::string_view::npos) << e.what();
+        }
+    }
+}
+
+// Entities that grow exponentially are refused before they take the memory, in a declaration or in the body.
+TEST(MalformedInput, EntityBombsAreRefused) {
+    for (const std::string& text : {EntityBomb(10, "<text>&e9;</text>"),
+                                    EntityBomb(4, "<text>" + Repeat("&e3;", 1000) + "</text>")}) {
+        Document document;
+        try {
+            ReadSvgText("bomb.svg", text, document);
+            ADD_FAILURE() << "read: " << text.substr(0, 80);
+        } catch (const SvgError& e) {
+            EXPECT_NE(std::string_view(e.what()).find(" too far"), std::string_view::npos) << e.what();
         }
     }
 }
