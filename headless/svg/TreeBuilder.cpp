@@ -401,7 +401,29 @@ private:
             bounds = BoundsOf(*built);
         }
         activeUses_.pop_back();
-        return Carried(NodeKind::kUse, e, style, ctm, bounds);
+        return Carried(NodeKind::kUse, e, style, WrittenUseMatrix(ctm, target, contentCtm), bounds);
+    }
+
+    // A use draws its target in the target's own user space. A target drawn in place is written with its
+    // coordinates on the page (baked, or carried with an absolute transform), so the written use has to undo the
+    // transforms of the target's ancestors; definitions are written as they came and need nothing.
+    Matrix WrittenUseMatrix(const Matrix& ctm, pugi::xml_node target, const Matrix& contentCtm) const {
+        std::vector<pugi::xml_node> ancestors;
+        for (pugi::xml_node n = target; n && n != source_.Root(); n = n.parent()) {
+            if (IsDefinition(n.name()) || IsPreamble(n.name())) return ctm;
+            if (n != target) ancestors.push_back(n);
+        }
+        Matrix placed;  // the target's parent's user space on the page
+        for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
+            placed = placed * OwnTransform(*it);
+        Matrix fromPage, fromContent;
+        if (!placed.Invert(fromPage) || !ctm.Invert(fromContent)) return ctm;
+        // ctm * offset * fromPage * offset⁻¹, where offset (the use's x and y) is ctm⁻¹ * contentCtm.
+        const Matrix offset = fromContent * contentCtm;
+        Matrix undoOffset;
+        if (!offset.Invert(undoOffset)) return ctm;
+        const Matrix written = contentCtm * fromPage * undoOffset;
+        return written.IsFinite() ? written : ctm;
     }
 
     // A use of an element in another file is carried as it is. With a width and a height its extent is known and
