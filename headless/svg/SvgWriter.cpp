@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <optional>
 #include <unordered_map>
@@ -54,6 +55,18 @@ Rgb ToRgb(const AIColor& color) {
     }
 }
 
+// "id-placed" for a gradient read as "id"; a name this writer made ("id-placed", "id-placed-2") is kept as it is, so
+// that names do not grow with every round trip.
+std::string PlacedGradientName(const std::string& id) {
+    if (id.empty()) return "gradient";
+    constexpr std::string_view kSuffix = "-placed";
+    std::string_view name = id;
+    if (const size_t dash = name.rfind('-'); dash != std::string_view::npos && dash + 1 < name.size() &&
+                                             name.find_first_not_of("0123456789", dash + 1) == std::string_view::npos)
+        name = name.substr(0, dash);
+    return name.ends_with(kSuffix) ? id : id + std::string(kSuffix);
+}
+
 Subpath ToSubpath(const std::vector<AIPathSegment>& segments, bool closed) {
     Subpath s{{}, closed};
     if (segments.empty()) return s;
@@ -74,7 +87,6 @@ public:
         pugi::xml_node svg = out_.append_child("svg");
         for (const auto& [name, value] : doc_.page.svg.attributes)
             svg.append_attribute(name.c_str()).set_value(value.c_str());
-        if (!svg.attribute("xmlns")) svg.prepend_attribute("xmlns").set_value(kNamespaces[0][1]);
         // Whitespace inside kept text is content.
         store_.load_string(doc_.page.svg.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
         for (pugi::xml_node e : store_.child(kDefinitionsElement).children())
@@ -151,13 +163,18 @@ private:
 
     void WriteClipPath(pugi::xml_node g, ArtId mask) {
         pugi::xml_node clip = defs_.append_child("clipPath");
-        const std::string id = UniqueId("clip" + std::to_string(++clipCount_));
-        clip.append_attribute("id").set_value(id.c_str());
+        clip.append_attribute("id");
         clip.append_attribute("clipPathUnits").set_value("userSpaceOnUse");
         pugi::xml_node path = clip.append_child("path");
         AIPathStyle style{};
         path.append_attribute("d").set_value(PathData(mask, style).c_str());
         path.append_attribute("clip-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
+        std::string id = "clip" + std::to_string(++clipCount_);
+        if (KeptDefinitionSays(id, SerializeElement(clip)))
+            definitions_.erase(id);  // this takes its place
+        else
+            id = UniqueId(id);
+        clip.attribute("id").set_value(id.c_str());
         g.append_attribute("clip-path").set_value(("url(#" + id + ")").c_str());
     }
 
@@ -391,10 +408,25 @@ private:
             defs_.remove_child(e);
             return it->second;
         }
-        const std::string name = UniqueId(gradient->svg.id.empty() ? "gradient" : gradient->svg.id + "-placed");
+        std::string name = PlacedGradientName(gradient->svg.id);
+        if (KeptDefinitionSays(name, key))
+            definitions_.erase(name);  // this takes its place
+        else
+            name = UniqueId(name);
         e.attribute("id").set_value(name.c_str());
         gradientByKey_.emplace(std::move(key), name);
         return name;
+    }
+
+    // True when the file held a definition `id` that, apart from its id, is `text`: a gradient or clipping path
+    // this writer made before, unchanged since.
+    bool KeptDefinitionSays(const std::string& id, const std::string& text) const {
+        const auto it = definitions_.find(id);
+        if (it == definitions_.end()) return false;
+        pugi::xml_document copy;
+        pugi::xml_node e = copy.append_copy(it->second);
+        e.attribute("id").set_value("");
+        return SerializeElement(e) == text;
     }
 
     // Kept definitions go in only when something written refers to them, directly or through another one.
@@ -412,15 +444,23 @@ private:
         }
     }
 
-    void DeclareNamespaces(pugi::xml_node svg) {
+    // The root's attributes come out in name order, declarations included, so that writing what was read from
+    // a written file gives the same text.
+    static void DeclareNamespaces(pugi::xml_node svg) {
         const std::string text = SerializeElement(svg);
+        std::map<std::string, std::string> attributes;
+        for (pugi::xml_attribute a : svg.attributes())
+            attributes.emplace(a.name(), a.value());
         for (const auto& [attribute, uri] : kNamespaces) {
             const std::string_view name(attribute);
-            if (name == "xmlns" || svg.attribute(attribute)) continue;
-            const std::string prefix = std::string(name.substr(6)) + ":";
-            if (text.find(" " + prefix) != std::string::npos || text.find("<" + prefix) != std::string::npos)
-                svg.append_attribute(attribute).set_value(uri);
+            const std::string prefix = name == "xmlns" ? "" : std::string(name.substr(6)) + ":";
+            const bool used = prefix.empty() || text.find(" " + prefix) != std::string::npos ||
+                              text.find("<" + prefix) != std::string::npos;
+            if (used) attributes.emplace(attribute, uri);
         }
+        svg.remove_attributes();
+        for (const auto& [name, value] : attributes)
+            svg.append_attribute(name.c_str()).set_value(value.c_str());
     }
 
     const Document& doc_;

@@ -45,12 +45,39 @@ void XmlSource::Parse() {
     if (std::string_view(root.name()) != "svg")
         ThrowSvgError(path_, LineOf(root), root.name(), "the root element is not <svg>");
     CheckNesting();
+    DropLayoutWhitespace();
     for (pugi::xml_node n = document_.first_child(); n; n = n.next_sibling()) {
         if (n.type() != pugi::node_doctype) continue;
         EntityTable entities;
         std::string error = ReadEntities(n.value(), entities);
         if (error.empty()) error = ExpandEntities(root, entities);
         if (!error.empty()) ThrowSvgError(path_, LineOf(n), "", error);
+    }
+}
+
+void XmlSource::DropLayoutWhitespace() {
+    // Text content lives in these; whitespace there is drawn or separates words.
+    auto holdsText = [](std::string_view name) {
+        return name == "text" || name == "flowRoot" || name == "foreignObject" || name == "title" ||
+               name == "desc" || name == "style" || name == "script";
+    };
+    auto isBlank = [](const char* text) {
+        for (; *text; ++text)
+            if (*text != ' ' && *text != '\t' && *text != '\n' && *text != '\r') return false;
+        return true;
+    };
+    std::vector<pugi::xml_node> stack{Root()};
+    while (!stack.empty()) {
+        pugi::xml_node e = stack.back();
+        stack.pop_back();
+        for (pugi::xml_node c = e.first_child(); c;) {
+            const pugi::xml_node next = c.next_sibling();
+            if (c.type() == pugi::node_pcdata && isBlank(c.value()))
+                e.remove_child(c);
+            else if (c.type() == pugi::node_element && !holdsText(c.name()))
+                stack.push_back(c);
+            c = next;
+        }
     }
 }
 

@@ -29,6 +29,9 @@ public:
 private:
     void Parse();
     void CheckNesting() const;
+    // Whitespace between elements only lays the file out; outside text it is dropped, so that carried elements
+    // and definitions are indented by the writer like everything else.
+    void DropLayoutWhitespace();
     int LineAtOffset(std::ptrdiff_t offset) const;
 
     std::string path_;
