@@ -3,12 +3,14 @@ JOBS ?= 2
 TEST_DIR := build/test
 RELEASE_DIR := build/release
 WINDOWS_DIR := build/windows
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
 
 PREFIX ?= /usr/local
 TRIMORA := $(RELEASE_DIR)/headless/cli/trimora
 
-.PHONY: test setup configure-test build-test build-release release windows build-windows bench format clean demo \
-	install
+.PHONY: test setup configure-test build-test build-release release windows build-windows bench fuzz format clean \
+	demo install
 
 # The sanitizer build, the optimised build (it sees warnings the other does not), the Windows plug-in (its file
 # and its dialogs under Wine are tested too), then every test.
@@ -45,11 +47,20 @@ demo: release
 install: release
 	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
 
-# The benchmarks, then the round-trip check over real drawings (installed by setup.sh --bench).
+# The benchmarks, the round-trip check over real drawings (installed by setup.sh --bench) and a minute of fuzzing.
 bench: release
 	./scripts/setup.sh --bench
 	./scripts/run-benchmarks.sh $(RELEASE_DIR)
 	./scripts/check-svg-corpus.sh $(RELEASE_DIR)
+	$(MAKE) fuzz FUZZ_SECONDS=60
+
+# The SVG reader and writer fuzzer, built with clang's libFuzzer, for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=1800).
+fuzz:
+	./scripts/setup.sh --bench
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DTRIMORA_FUZZ=ON -DTRIMORA_TESTS=OFF -DTRIMORA_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target svg_fuzzer
+	./scripts/run-svg-fuzzer.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 format:
 	git ls-files -- '*.cpp' '*.h' | xargs clang-format -i

@@ -87,7 +87,6 @@ public:
     Importer(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file)
         : tree_(tree),
           doc_(document),
-          options_(options),
           file_(file),
           select_(options.select.begin(), options.select.end()) {}
 
@@ -333,7 +332,6 @@ private:
 
     const SvgTree& tree_;
     Document& doc_;
-    const ReadOptions& options_;
     const std::string& file_;
     std::unordered_set<std::string> select_;
     std::unordered_set<std::string> found_;
