@@ -299,10 +299,12 @@ private:
         // So does a gradient in bounding-box units under a rotation or skew: renderers measure the box in the
         // element's user space, some (through cairo's extents) as the axis-aligned box of the device-space box,
         // and only the same box in the same space puts the written gradient where the read one was.
+        // A pattern or other paint server carried as written is drawn in the user space of the path too.
         const bool turned = ctm.b != 0 || ctm.c != 0;
         const bool boxGradient = UsesBoundingBoxGradient(paint.fill) || UsesBoundingBoxGradient(paint.stroke);
+        const bool carriedPaint = paint.fill.kind == PaintKind::kOther || paint.stroke.kind == PaintKind::kOther;
         const bool keepUserSpace =
-            !ctm.IsIdentity() && (userSpaceEffects || (turned && boxGradient) ||
+            !ctm.IsIdentity() && (userSpaceEffects || carriedPaint || (turned && boxGradient) ||
                                   (paint.stroke.kind != PaintKind::kNone && !ctm.IsSimilarity()));
         if (keepUserSpace) node.kept["transform"] = FormatMatrix(ctm);
         // Otherwise stroke lengths follow the baked transform, which is exact for similarities.
