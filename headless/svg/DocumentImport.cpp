@@ -34,8 +34,15 @@ std::vector<AIPathSegment> ToSegments(const Subpath& s) {
         next.in = ToArtwork(s.points[i + 1]);
         segments.push_back(next);
     }
-    if (s.closed && segments.size() > 1 && s.points.back() == s.points.front()) {
-        segments.front().in = segments.back().in;
+    // A closed subpath that ends where it starts has no closing segment. "Where it starts" is judged as written:
+    // an end a rounding away from the start would otherwise become a closing segment here and none once written.
+    const auto asWritten = [](Point p) { return FormatNumber(p.x) + ' ' + FormatNumber(p.y); };
+    if (s.closed && segments.size() > 1 && asWritten(s.points.back()) == asWritten(s.points.front())) {
+        // The end's handle moves with the end onto the start, so that a line stays a line.
+        const AIPathSegment& end = segments.back();
+        AIPathSegment& start = segments.front();
+        const bool line = end.in.h == end.p.h && end.in.v == end.p.v;
+        start.in = line ? start.p : AIRealPoint{end.in.h + start.p.h - end.p.h, end.in.v + start.p.v - end.p.v};
         segments.pop_back();
     }
     for (AIPathSegment& seg : segments) {
