@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,10 +59,13 @@ ImageDifference ComparePngFiles(const std::string& first, const std::string& sec
         result.height = a.height;
         result.sameSize = a.width == b.width && a.height == b.height;
         if (!result.sameSize) return result;
+        // Colours are compared as drawn, weighted by their coverage: the colour of a pixel the shape hardly
+        // touches is the renderer's rounding, not what anyone sees.
+        auto drawn = [](const std::uint8_t* px, size_t c) { return c == 3 ? px[3] : (px[c] * px[3] + 127) / 255; };
         for (size_t i = 0; i < a.pixels.size(); i += 4) {
             int worst = 0;
             for (size_t c = 0; c < 4; ++c)
-                worst = std::max(worst, std::abs(a.pixels[i + c] - b.pixels[i + c]));
+                worst = std::max(worst, std::abs(drawn(&a.pixels[i], c) - drawn(&b.pixels[i], c)));
             result.maxChannelDelta = std::max(result.maxChannelDelta, worst);
             if (worst > tolerance) ++result.differingPixels;
         }

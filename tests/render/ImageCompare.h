@@ -16,7 +16,7 @@ struct ImageDifference {
     bool sameSize = false;
     int width = 0;
     int height = 0;
-    int maxChannelDelta = 0;   // the largest difference of one channel of one pixel, 0..255
+    int maxChannelDelta = 0;   // the largest difference of one channel of one pixel, premultiplied, 0..255
     long differingPixels = 0;  // pixels with a channel differing by more than the tolerance
     std::string error;         // a render or decode failure; empty when the comparison ran
 };
@@ -24,7 +24,7 @@ struct ImageDifference {
 // Renders `svg` to `png` with rsvg-convert; returns an error text, empty on success.
 std::string RenderSvg(const std::string& svg, const std::string& png);
 
-// Compares two PNG files as RGBA; a pixel differs when any channel differs by more than `tolerance`.
+// Compares two PNG files as premultiplied RGBA; a pixel differs when any channel differs by more than `tolerance`.
 ImageDifference ComparePngFiles(const std::string& first, const std::string& second, int tolerance);
 
 // Renders both SVG files beside `workDirectory` and compares them.
