@@ -21,6 +21,7 @@
 #include "headless/svg/PathData.h"
 #include "headless/svg/PngCodec.h"
 #include "headless/svg/RawXml.h"
+#include "headless/svg/RoundingCompare.h"
 #include "headless/svg/SvgError.h"
 #include "headless/svg/Transform.h"
 
@@ -418,15 +419,15 @@ private:
         return name;
     }
 
-    // True when the file held a definition `id` that, apart from its id, is `text`: a gradient or clipping path
-    // this writer made before, unchanged since.
+    // True when the file held a definition `id` that, apart from its id and the rounding of its numbers, is
+    // `text`: a gradient or clipping path this writer made before, unchanged since.
     bool KeptDefinitionSays(const std::string& id, const std::string& text) const {
         const auto it = definitions_.find(id);
         if (it == definitions_.end()) return false;
         pugi::xml_document copy;
         pugi::xml_node e = copy.append_copy(it->second);
         e.attribute("id").set_value("");
-        return SerializeElement(e) == text;
+        return DifferenceBeyondRounding(SerializeElement(e), text).empty();
     }
 
     // Kept definitions go in only when something written refers to them, directly or through another one.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "headless/svg/RoundingCompare.h"
 #include "tests/fuzz/RoundTripCheck.h"
 #include "tests/support/Paths.h"
 
@@ -27,11 +28,11 @@ TEST(FuzzFindings, ReadWriteReadIsStable) {
 }
 
 TEST(FuzzFindings, NumbersMayMoveOnlyByTheirLastWrittenDigit) {
-    EXPECT_EQ(DifferenceBeyondRounding(R"(<path d="M 1.2345 2"/>)", R"(<path d="M 1.2346 2"/>)"), "");
-    EXPECT_NE(DifferenceBeyondRounding(R"(<path d="M 1.2345 2"/>)", R"(<path d="M 1.2445 2"/>)"), "");
+    EXPECT_EQ(headless::svg::DifferenceBeyondRounding(R"(<path d="M 1.2345 2"/>)", R"(<path d="M 1.2346 2"/>)"), "");
+    EXPECT_NE(headless::svg::DifferenceBeyondRounding(R"(<path d="M 1.2345 2"/>)", R"(<path d="M 1.2445 2"/>)"), "");
     // Digits inside names are text: id-2 against id-3 is a difference, not a rounding.
-    EXPECT_NE(DifferenceBeyondRounding(R"(<g id="a-2"/>)", R"(<g id="a-3"/>)"), "");
-    EXPECT_NE(DifferenceBeyondRounding(R"(<g/>)", R"(<g/> )"), "");
+    EXPECT_NE(headless::svg::DifferenceBeyondRounding(R"(<g id="a-2"/>)", R"(<g id="a-3"/>)"), "");
+    EXPECT_NE(headless::svg::DifferenceBeyondRounding(R"(<g/>)", R"(<g/> )"), "");
 }
 
 }  // namespace

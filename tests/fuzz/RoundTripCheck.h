@@ -11,7 +11,4 @@ namespace trimora::fuzz {
 // Crashes and sanitizer reports are left to the process.
 std::string CheckReadWriteRead(const std::string& text);
 
-// The first place where two texts differ beyond the numbers' last written digit, or an empty string.
-std::string DifferenceBeyondRounding(const std::string& first, const std::string& second);
-
 }  // namespace trimora::fuzz
