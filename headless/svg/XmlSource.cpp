@@ -58,8 +58,8 @@ void XmlSource::Parse() {
 void XmlSource::DropLayoutWhitespace() {
     // Text content lives in these; whitespace there is drawn or separates words.
     auto holdsText = [](std::string_view name) {
-        return name == "text" || name == "flowRoot" || name == "foreignObject" || name == "title" ||
-               name == "desc" || name == "style" || name == "script";
+        return name == "text" || name == "flowRoot" || name == "foreignObject" || name == "title" || name == "desc" ||
+               name == "style" || name == "script";
     };
     auto isBlank = [](const char* text) {
         for (; *text; ++text)

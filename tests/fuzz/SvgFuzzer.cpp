@@ -8,7 +8,8 @@
 #include "tests/fuzz/RoundTripCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string problem = trimora::fuzz::CheckReadWriteRead(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string problem =
+        trimora::fuzz::CheckReadWriteRead(std::string(reinterpret_cast<const char*>(data), size));
     if (!problem.empty()) {
         std::fprintf(stderr, "round trip unstable: %s\n", problem.c_str());
         std::abort();

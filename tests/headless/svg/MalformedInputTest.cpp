@@ -111,7 +111,8 @@ std::vector<std::string> EdgeFiles() {
 std::string EntityBomb(int levels, const std::string& body) {
     std::string declarations = "<!ENTITY e0 \"" + Repeat("lol", 100) + "\">";
     for (int i = 1; i < levels; ++i)
-        declarations += "<!ENTITY e" + std::to_string(i) + " \"" + Repeat("&e" + std::to_string(i - 1) + ";", 10) + "\">";
+        declarations +=
+            "<!ENTITY e" + std::to_string(i) + " \"" + Repeat("&e" + std::to_string(i - 1) + ";", 10) + "\">";
     return "<!DOCTYPE svg [" + declarations + "]>" + Svg(body);
 }
 
@@ -372,8 +373,8 @@ TEST(MalformedInput, DeepNestingIsRefusedWithoutRecursing) {
 
 // Entities that grow exponentially are refused before they take the memory, in a declaration or in the body.
 TEST(MalformedInput, EntityBombsAreRefused) {
-    for (const std::string& text : {EntityBomb(10, "<text>&e9;</text>"),
-                                    EntityBomb(4, "<text>" + Repeat("&e3;", 1000) + "</text>")}) {
+    for (const std::string& text :
+         {EntityBomb(10, "<text>&e9;</text>"), EntityBomb(4, "<text>" + Repeat("&e3;", 1000) + "</text>")}) {
         Document document;
         try {
             ReadSvgText("bomb.svg", text, document);

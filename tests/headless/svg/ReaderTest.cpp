@@ -232,8 +232,9 @@ TEST(Reader, UseOfAnotherFileIsKeptWithAWarning) {
     std::vector<std::string> warnings;
     ReadOptions options;
     options.warning = [&](const std::string& w) { warnings.push_back(w); };
-    Read(doc, "<g transform=\"translate(5 0)\">\n<use href=\"lib.svg#a\" x=\"10\" y=\"20\" width=\"30\" height=\"40\"/>"
-              "\n<use xlink:href=\"lib.svg#b\"/></g>",
+    Read(doc,
+         "<g transform=\"translate(5 0)\">\n<use href=\"lib.svg#a\" x=\"10\" y=\"20\" width=\"30\" height=\"40\"/>"
+         "\n<use xlink:href=\"lib.svg#b\"/></g>",
          options);
     const std::vector<ArtId> art = LayerArt(doc, 0);
     ASSERT_EQ(art.size(), 2u);  // front first

@@ -24,9 +24,8 @@ TEST_P(RoundTrip, RendersTheSame) {
     Document document;
     ReadSvgFile(source.string(), document);
     WriteSvgFile(document, output.string());
-    const trimora::test::ImageDifference diff =
-        trimora::test::CompareRenderings(source.string(), output.string(), work.string(),
-                                          trimora::test::kRoundTripTolerance);
+    const trimora::test::ImageDifference diff = trimora::test::CompareRenderings(
+        source.string(), output.string(), work.string(), trimora::test::kRoundTripTolerance);
     ASSERT_EQ(diff.error, "");
     ASSERT_TRUE(diff.sameSize);
     EXPECT_EQ(diff.differingPixels, 0) << "largest channel difference " << diff.maxChannelDelta << "; output kept in "
