@@ -20,7 +20,8 @@ double Matrix::MeanScale() const {
 bool Matrix::IsSimilarity() const {
     const double lengthX = a * a + b * b;
     const double lengthY = c * c + d * d;
-    const double tolerance = 1e-9 * std::max(lengthX, lengthY);
+    // Matrices are written to 8 decimals; one read back from a file must be judged as it was before writing.
+    const double tolerance = 1e-7 * std::max(lengthX, lengthY);
     return std::fabs(lengthX - lengthY) <= tolerance && std::fabs(a * c + b * d) <= tolerance && lengthX > 0;
 }
 
