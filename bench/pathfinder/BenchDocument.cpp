@@ -27,12 +27,12 @@ BenchDocument LoadBenchDocument(const std::string& file) {
             if ((a.type != kPathArt && a.type != kCompoundPathArt) || member) continue;
             BezierShape shape;
             if (headless::ShapeOfArt(document, id, &shape) != kNoErr) throw std::runtime_error("unreadable shape");
-            if (a.svg.id == "region") {
+            if (a.carried.id == "region") {
                 doc.region = std::move(shape);
                 haveRegion = true;
                 continue;
             }
-            doc.ids.push_back(a.svg.id);
+            doc.ids.push_back(a.carried.id);
             doc.closed.push_back(
                 std::all_of(shape.paths.begin(), shape.paths.end(), [](const BezierPath& p) { return p.closed; }));
             doc.shapes.push_back(std::move(shape));

@@ -102,7 +102,7 @@ private:
         ++counts_[TypeName(art.type)];
         Indent(depth);
         out_ << TypeName(art.type);
-        if (!art.svg.id.empty()) out_ << " #" << art.svg.id;
+        if (!art.carried.id.empty()) out_ << " #" << art.carried.id;
         AIRealRect b{};
         doc_.Bounds(id, nullptr, &b);
         out_ << " [" << Number(b.left) << ", " << Number(b.top) << ", " << Number(b.right) << ", " << Number(b.bottom)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/document/CarriedData.h"
 #include "headless/document/Ids.h"
 #include "plugin/sdk/AIArt.h"
 #include "plugin/sdk/AIPathStyle.h"
@@ -22,14 +23,6 @@ struct RasterData {
     AIRasterRecord info{};
     AIRealMatrix matrix = kIdentityMatrix;
     std::vector<std::uint8_t> pixels;  // rows top to bottom, info.byteWidth bytes each
-};
-
-// What the SVG layer needs to write an object back as it came: attributes the host does not model, and for
-// objects carried unchanged (text, symbols, unknown elements) the element itself.
-struct SvgKeep {
-    std::map<std::string, std::string> attributes;
-    std::string element;  // serialized XML, empty for modelled objects
-    std::string id;       // the element's id, if it had one
 };
 
 struct Art {
@@ -71,7 +64,7 @@ struct Art {
     std::string pluginGroup;
     ArtId editArt;  // a detached group owned by this object
 
-    SvgKeep svg;
+    CarriedData carried;
 
     bool IsContainer() const { return type == kGroupArt || type == kCompoundPathArt; }
 };
@@ -83,7 +76,7 @@ struct Layer {
     bool preview = true;
     ArtId group;
     LayerId parentLayer;  // set for sublayers, whose group lies in the parent layer's tree
-    SvgKeep svg;
+    CarriedData carried;
 };
 
 struct GradientStop {
@@ -99,13 +92,13 @@ struct Gradient {
     GradientType type = GradientType::kLinear;
     std::vector<GradientStop> stops;
     std::string spreadMethod;  // "pad" unless the file said otherwise
-    SvgKeep svg;
+    CarriedData carried;
 };
 
-// An appearance that can be given to any path: its path style and what the SVG layer keeps beside it.
+// An appearance that can be given to any path: its path style and the named values a file gave beside it.
 struct ArtStyle {
     AIPathStyle style{};
-    std::map<std::string, std::string> attributes;
+    CarriedData carried;
 };
 
 }  // namespace headless

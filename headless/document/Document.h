@@ -23,12 +23,12 @@ struct View {
     AIRealRect Bounds() const;
 };
 
-// Page size and what the SVG layer keeps of the file as a whole (definitions it does not model, the root
+// Page size and what a file held as a whole that the document does not model (for SVG: definitions and the root
 // element's attributes).
 struct PageInfo {
     AIReal width = 612;
     AIReal height = 792;
-    SvgKeep svg;
+    CarriedData carried;
 };
 
 class Document {

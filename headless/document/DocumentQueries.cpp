@@ -64,7 +64,7 @@ std::string StyleKey(const ArtStyle& a) {
     key.push_back(static_cast<char>(dashes));
     for (int i = 0; i < dashes; ++i)
         put(s.stroke.dash.array[i]);
-    for (const auto& [name, value] : a.attributes) {
+    for (const auto& [name, value] : a.carried.attributes) {
         key.append(name).push_back('\0');
         key.append(value).push_back('\0');
     }

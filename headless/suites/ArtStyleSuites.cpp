@@ -25,12 +25,12 @@ AIErr GetArtStyle(AIArtHandle art, AIArtStyleHandle* artStyle) {
     if (!HasPathStyle(a)) return kNoErr;
     ArtStyle style;
     if (AIErr err = doc.GetPathStyle(id, &style.style)) return err;
-    style.attributes = a.svg.attributes;
+    style.carried = AppearanceOf(a.carried);
     out = HandleOf(doc.InternArtStyle(style));
     return kNoErr;
 }
 
-// A compound path passes the style and the kept attributes on to every path inside it.
+// A compound path passes the style and what the file gave beside it on to every path inside it.
 AIErr SetArtStyle(AIArtHandle art, AIArtStyleHandle artStyle) {
     Document& doc = Doc();
     const ArtId id = ArtIdOf(art);
@@ -41,7 +41,7 @@ AIErr SetArtStyle(AIArtHandle art, AIArtStyleHandle artStyle) {
     while (!stack.empty()) {
         Art& a = *doc.Find(stack.back());
         stack.pop_back();
-        if (HasPathStyle(a)) a.svg.attributes = style.attributes;
+        if (HasPathStyle(a)) a.carried = WithAppearance(std::move(a.carried), style.carried);
         for (ArtId c = a.firstChild; c; c = doc.Find(c)->next)
             stack.push_back(c);
     }

@@ -65,7 +65,7 @@ ArtId NewResultGroup(Document& doc, ArtId top) {
 
 // One path, or a compound path of several, at the back of `group`, styled `style` and carrying `kept`.
 void AddPiece(Document& doc, ArtId group, const pathfinder::BezierShape& shape, const AIPathStyle& style,
-              const std::map<std::string, std::string>& kept) {
+              const CarriedData& kept) {
     auto makePath = [&](const pathfinder::BezierPath& p, ArtId parent) {
         ArtId id;
         if (AIErr err = doc.NewArt(kPathArt, kPlaceInsideOnBottom, parent, &id)) Throw(err);
@@ -73,7 +73,7 @@ void AddPiece(Document& doc, ArtId group, const pathfinder::BezierShape& shape, 
         a.segments = SegmentsOf(p);
         a.closed = p.closed;
         a.style = style;
-        a.svg.attributes = kept;
+        a.carried = kept;
         return id;
     };
     if (shape.paths.size() == 1) {
@@ -85,13 +85,7 @@ void AddPiece(Document& doc, ArtId group, const pathfinder::BezierShape& shape, 
     for (const pathfinder::BezierPath& p : shape.paths)
         makePath(p, compound);
     if (AIErr err = doc.SetPathStyle(compound, style)) Throw(err);
-    doc.Find(compound)->svg.attributes = kept;
-}
-
-std::map<std::string, std::string> KeptWithoutId(const Art& a) {
-    std::map<std::string, std::string> kept = a.svg.attributes;
-    kept.erase("id");
-    return kept;
+    doc.Find(compound)->carried = kept;
 }
 
 // A group in front of the top object receives the pieces; then both operands go. A failure while the pieces are
@@ -127,8 +121,8 @@ AIErr DoCropEffect(AIPathfinderData* data, AIFilterMessage*) {
     topOnlyStyle.fillPaint = 0;
     topOnlyStyle.strokePaint = 0;
     topOnlyStyle.clip = 0;
-    const auto underKept = KeptWithoutId(*doc.Find(ops.under));
-    const auto topKept = KeptWithoutId(*doc.Find(ops.top));
+    const auto underKept = AppearanceOf(doc.Find(ops.under)->carried);
+    const auto topKept = AppearanceOf(doc.Find(ops.top)->carried);
 
     ReplaceOperands(doc, ops, [&](ArtId group) {
         for (const pathfinder::CropPiece& piece : result.pieces) {
@@ -163,8 +157,7 @@ AIErr DoOutlineEffect(AIPathfinderData* data, AIFilterMessage*) {
     if (AIErr err = CodeOf(result.status)) return err;
 
     const AIPathStyle styles[2] = {OutlineStyle(topStyle), OutlineStyle(underStyle)};
-    const std::map<std::string, std::string> kept[2] = {KeptWithoutId(*doc.Find(ops.top)),
-                                                        KeptWithoutId(*doc.Find(ops.under))};
+    const CarriedData kept[2] = {AppearanceOf(doc.Find(ops.top)->carried), AppearanceOf(doc.Find(ops.under)->carried)};
     ReplaceOperands(doc, ops, [&](ArtId group) {
         for (const pathfinder::OutlinePiece& piece : result.pieces) {
             const int from = piece.source == pathfinder::OutlineSource::kTop ? 0 : 1;

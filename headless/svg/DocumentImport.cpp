@@ -92,15 +92,12 @@ AIGradientStyle Placement(const GradientPlacement& g, bool radial, AIGradientHan
 class Importer {
 public:
     Importer(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file)
-        : tree_(tree),
-          doc_(document),
-          file_(file),
-          select_(options.select.begin(), options.select.end()) {}
+        : tree_(tree), doc_(document), file_(file), select_(options.select.begin(), options.select.end()) {}
 
     void Run() {
         doc_.page.width = tree_.width;
         doc_.page.height = tree_.height;
-        doc_.page.svg.attributes = tree_.rootAttributes;
+        doc_.page.carried.attributes = tree_.rootAttributes;
         std::string store = std::string("<") + kPreambleElement + ">";
         for (const std::string& e : tree_.preamble)
             store += e;
@@ -108,14 +105,14 @@ public:
         for (const std::string& e : tree_.definitions)
             store += e;
         store += std::string("</") + kDefinitionsElement + ">";
-        doc_.page.svg.element = std::move(store);
+        doc_.page.carried.element = std::move(store);
         for (const GradientDefinition& definition : tree_.gradients) {
             Gradient g;
             g.type = definition.radial ? GradientType::kRadial : GradientType::kLinear;
             g.spreadMethod = definition.spreadMethod;
-            g.svg.id = definition.id;
+            g.carried.id = definition.id;
             // The writer measures such a gradient on the box again where the path kept its user space.
-            if (definition.boundingBoxUnits) g.svg.attributes["gradientUnits"] = "objectBoundingBox";
+            if (definition.boundingBoxUnits) g.carried.attributes["gradientUnits"] = "objectBoundingBox";
             for (const GradientStopValue& stop : definition.stops)
                 g.stops.push_back({stop.offset, ThreeColor(stop.color), stop.opacity});
             gradients_.push_back(doc_.AddGradient(std::move(g)));
@@ -144,11 +141,11 @@ private:
         layer.visible = node.layer.visible;
         layer.editable = node.layer.editable;
         layer.preview = node.layer.preview;
-        layer.svg.attributes = node.kept;
-        layer.svg.id = node.id;
+        layer.carried.attributes = node.kept;
+        layer.carried.id = node.id;
         const ArtId group = layer.group;
         Art& art = *doc_.Find(group);
-        art.svg.id = node.id;
+        art.carried.id = node.id;
         // A sublayer's flags are also its group's attributes, which is where the art walk looks.
         if (layer.parentLayer)
             doc_.SetUserAttr(group, kArtHidden | kArtLocked,
@@ -171,7 +168,7 @@ private:
             AIPathStyle style{};
             style.clip = 1;
             style.evenodd = node.clipEvenOdd;
-            MakePath(group, node.clip, style, SvgKeep{}, node);
+            MakePath(group, node.clip, style, CarriedData{}, node);
             doc_.Find(group)->clipped = true;
         }
     }
@@ -183,17 +180,17 @@ private:
     }
 
     // A path, or a compound path of several subpaths whose members share the style.
-    ArtId MakePath(ArtId parent, const std::vector<Subpath>& subpaths, const AIPathStyle& style, SvgKeep keep,
+    ArtId MakePath(ArtId parent, const std::vector<Subpath>& subpaths, const AIPathStyle& style, CarriedData keep,
                    const Node& node) {
         if (subpaths.size() == 1) {
             const ArtId id = NewArt(kPathArt, parent, node);
             SetPath(*doc_.Find(id), subpaths[0], style);
-            doc_.Find(id)->svg = std::move(keep);
+            doc_.Find(id)->carried = std::move(keep);
             return id;
         }
         const ArtId compound = NewArt(kCompoundPathArt, parent, node);
         doc_.Find(compound)->style = style;
-        doc_.Find(compound)->svg = std::move(keep);
+        doc_.Find(compound)->carried = std::move(keep);
         // Members in file order, the first subpath frontmost.
         for (auto it = subpaths.rbegin(); it != subpaths.rend(); ++it)
             SetPath(*doc_.Find(NewArt(kPathArt, compound, node)), *it, style);
@@ -272,13 +269,13 @@ private:
                     return;
                 }
                 id = NewArt(kGroupArt, parent, node);
-                doc_.Find(id)->svg = SvgKeep{node.kept, {}, node.id};
+                doc_.Find(id)->carried = CarriedData{node.kept, {}, node.id};
                 FillGroup(id, node);
                 break;
             case NodeKind::kPath: {
                 KeptAttributes kept = node.kept;
                 const AIPathStyle style = PathStyle(node, kept);
-                id = MakePath(parent, node.subpaths, style, SvgKeep{std::move(kept), {}, node.id}, node);
+                id = MakePath(parent, node.subpaths, style, CarriedData{std::move(kept), {}, node.id}, node);
                 if (node.guide) SetGuide(id);
                 break;
             }
@@ -311,7 +308,7 @@ private:
         const ArtId id = NewArt(type, parent, node);
         Art& art = *doc_.Find(id);
         art.extent = ToArtworkRect(node.bounds);
-        art.svg = SvgKeep{{}, node.xml, node.id};
+        art.carried = CarriedData{{}, node.xml, node.id};
         if (type == kPlacedArt) {
             art.linkedFile = node.href;
             art.matrix = ToAIMatrix(kSvgToArtwork * node.placement);
@@ -333,7 +330,7 @@ private:
         raster->matrix = ToAIMatrix(kSvgToArtwork * node.placement * Matrix{1, 0, 0, -1, 0, 0});
         raster->pixels = image.pixels;
         art.raster = std::move(raster);
-        art.svg = SvgKeep{node.kept, {}, node.id};
+        art.carried = CarriedData{node.kept, {}, node.id};
         return id;
     }
 

@@ -10,7 +10,7 @@ namespace headless::svg {
 // Artwork y grows upwards: artwork (x, y) = SVG root user space (x, -y). The writer applies the same flip.
 constexpr Matrix kSvgToArtwork{1, 0, 0, -1, 0, 0};
 
-// The wrapper elements of the document-level store in PageInfo::svg.element.
+// The wrapper elements of the document-level store in PageInfo::carried.element.
 constexpr const char* kPreambleElement = "preamble";
 constexpr const char* kDefinitionsElement = "definitions";
 

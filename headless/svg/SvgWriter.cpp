@@ -86,10 +86,10 @@ public:
 
     std::string Run() {
         pugi::xml_node svg = out_.append_child("svg");
-        for (const auto& [name, value] : doc_.page.svg.attributes)
+        for (const auto& [name, value] : doc_.page.carried.attributes)
             svg.append_attribute(name.c_str()).set_value(value.c_str());
         // Whitespace inside kept text is content.
-        store_.load_string(doc_.page.svg.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
+        store_.load_string(doc_.page.carried.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
         for (pugi::xml_node e : store_.child(kDefinitionsElement).children())
             if (const char* id = e.attribute("id").value(); *id) {
                 definitions_.emplace(id, e);
@@ -131,7 +131,7 @@ private:
     void WriteLayer(pugi::xml_node parent, LayerId id) {
         const Layer& layer = *doc_.FindLayer(id);
         pugi::xml_node g = parent.append_child("g");
-        SetId(g, layer.svg.id);
+        SetId(g, layer.carried.id);
         g.append_attribute("inkscape:groupmode").set_value("layer");
         g.append_attribute("inkscape:label").set_value(layer.title.c_str());
         if (!layer.visible) g.append_attribute("display").set_value("none");
@@ -141,7 +141,7 @@ private:
         if (!layer.preview) {
             g.append_attribute("trimora:view").set_value("outline");
         }
-        SetKept(g, layer.svg.attributes);
+        SetKept(g, layer.carried.attributes);
         WriteGroupContent(g, layer.group);
     }
 
@@ -204,8 +204,9 @@ private:
     // A path that kept its user space is written in it (see the reader): the inverse of its transform.
     static Matrix KeptUserSpace(const Art& art) {
         Matrix m, inverse;
-        const auto it = art.svg.attributes.find("transform");
-        if (it == art.svg.attributes.end() || !ParseTransform(it->second, m).empty() || !m.Invert(inverse)) return {};
+        const auto it = art.carried.attributes.find("transform");
+        if (it == art.carried.attributes.end() || !ParseTransform(it->second, m).empty() || !m.Invert(inverse))
+            return {};
         return inverse;
     }
 
@@ -216,11 +217,11 @@ private:
             return;
         }
         pugi::xml_node e;
-        if (!art.svg.element.empty()) {
+        if (!art.carried.element.empty()) {
             e = WriteCarried(parent, art);
         } else if (art.type == kGroupArt) {
             e = parent.append_child("g");
-            SetId(e, art.svg.id);
+            SetId(e, art.carried.id);
             WriteGroupContent(e, id);
         } else if (art.type == kPathArt || art.type == kCompoundPathArt) {
             e = WritePath(parent, id);
@@ -229,18 +230,18 @@ private:
         } else {
             return;  // nothing the file could show
         }
-        if (art.svg.element.empty()) {
+        if (art.carried.element.empty()) {
             if (art.userAttrs & kArtHidden) e.append_attribute("display").set_value("none");
             if (art.userAttrs & kArtLocked) {
                 e.append_attribute("sodipodi:insensitive").set_value("true");
             }
-            SetKept(e, art.svg.attributes);
+            SetKept(e, art.carried.attributes);
         }
     }
 
     pugi::xml_node WriteCarried(pugi::xml_node parent, const Art& art) {
         pugi::xml_document fragment;
-        fragment.load_buffer(art.svg.element.data(), art.svg.element.size(),
+        fragment.load_buffer(art.carried.element.data(), art.carried.element.size(),
                              pugi::parse_default | pugi::parse_ws_pcdata);
         pugi::xml_node e = parent.append_copy(fragment.first_child());
         // A copy made by the run keeps the id only once.
@@ -255,8 +256,8 @@ private:
             if (color.kind == kGradient) {
                 value = "url(#" + GradientId(color.c.grad, toLocal, localBox) + ")";
             } else if (color.kind == kPattern) {
-                const auto it = art.svg.attributes.find(name);
-                value = it != art.svg.attributes.end() ? it->second : "none";
+                const auto it = art.carried.attributes.find(name);
+                value = it != art.carried.attributes.end() ? it->second : "none";
             } else if (color.kind != kNoneColor) {
                 value = FormatColor(ToRgb(color));
             }
@@ -267,7 +268,7 @@ private:
     pugi::xml_node WritePath(pugi::xml_node parent, ArtId id) {
         const Art& art = *doc_.Find(id);
         pugi::xml_node e = parent.append_child("path");
-        SetId(e, art.svg.id);
+        SetId(e, art.carried.id);
         AIPathStyle style{};
         const Matrix toLocal = KeptUserSpace(art);
         Box localBox;
@@ -295,7 +296,7 @@ private:
                 }
                 e.append_attribute("stroke-dasharray").set_value(dashes.c_str());
                 SetNumber(e, "stroke-dashoffset", s.dash.offset);
-            } else if (!art.svg.attributes.contains("stroke-dasharray")) {
+            } else if (!art.carried.attributes.contains("stroke-dasharray")) {
                 e.append_attribute("stroke-dasharray").set_value("none");
             }
         }
@@ -331,7 +332,7 @@ private:
             }
         }
         pugi::xml_node e = parent.append_child("image");
-        SetId(e, art.svg.id);
+        SetId(e, art.carried.id);
         SetNumber(e, "width", width);
         SetNumber(e, "height", height);
         e.append_attribute("preserveAspectRatio").set_value("none");
@@ -346,8 +347,8 @@ private:
     // measured on the box of the path as written: the matrix from that box to the gradient's own space.
     static std::optional<Matrix> BoxUnits(const Gradient& gradient, const Matrix& toLocal, const Box& localBox,
                                           const Matrix& toRoot) {
-        const auto units = gradient.svg.attributes.find("gradientUnits");
-        if (toLocal.IsIdentity() || units == gradient.svg.attributes.end() || units->second != "objectBoundingBox")
+        const auto units = gradient.carried.attributes.find("gradientUnits");
+        if (toLocal.IsIdentity() || units == gradient.carried.attributes.end() || units->second != "objectBoundingBox")
             return std::nullopt;
         Matrix fromBox;
         const Matrix toBox{localBox.Width(), 0, 0, localBox.Height(), localBox.minX, localBox.minY};
@@ -409,7 +410,7 @@ private:
             defs_.remove_child(e);
             return it->second;
         }
-        std::string name = PlacedGradientName(gradient->svg.id);
+        std::string name = PlacedGradientName(gradient->carried.id);
         if (KeptDefinitionSays(name, key))
             definitions_.erase(name);  // this takes its place
         else

@@ -63,7 +63,7 @@ std::vector<ArtId> AllArt(const headless::Document& doc) {
 std::vector<ArtId> ArtNamed(const headless::Document& doc, const std::string& id) {
     std::vector<ArtId> out;
     for (ArtId a : AllArt(doc))
-        if (doc.Find(a)->svg.id == id) out.push_back(a);
+        if (doc.Find(a)->carried.id == id) out.push_back(a);
     return out;
 }
 

@@ -122,7 +122,7 @@ TEST_P(FaultSweep, EveryFailedHostCallEndsTheRunCleanly) {
             const headless::Art& art = *s.doc.Find(id);
             // A temporary the host would not delete stays with it.
             if (id != region && art.type == kPathArt && call != "AIArtSuite::DisposeArt") {
-                EXPECT_TRUE(paints.contains(Paint(art.style))) << "scaffolding left: " << art.svg.id;
+                EXPECT_TRUE(paints.contains(Paint(art.style))) << "scaffolding left: " << art.carried.id;
             }
         }
         // Deleting the region at the end of the inside pass is the one failure a run does not report.
