@@ -2,9 +2,7 @@
 // its own (so that a crash is counted, not suffered), both files are rendered with rsvg-convert and the pictures
 // compared. Prints one line a file and last "N of M render the same, R refused, C crashed".
 // Usage: svg_corpus_check TRIMORA WORK_DIRECTORY FILE...
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,8 +16,7 @@
 #include <vector>
 
 #include "tests/render/ImageCompare.h"
-
-extern char** environ;
+#include "tests/render/Process.h"
 
 namespace {
 
@@ -41,20 +38,9 @@ std::string ReadAll(const std::string& path) {
 // Runs `trimora convert input output`, its messages going to `log`; a signal or a hang is a crash.
 Conversion Convert(const std::string& trimora, const std::string& input, const std::string& output,
                    const std::string& log) {
-    std::vector<std::string> args = {trimora, "convert", input, output};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid;
-    const int spawned = posix_spawn(&pid, trimora.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = trimora::test::StartProgram({trimora, "convert", input, output}, log);
     Conversion result;
-    if (spawned != 0) {
+    if (pid < 0) {
         result.crashed = true;
         result.message = "cannot start " + trimora;
         return result;

@@ -1,7 +1,6 @@
 // Rendering through rsvg-convert (a child process, no shell) and comparing RGBA pixels.
 #include "tests/render/ImageCompare.h"
 
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -14,8 +13,7 @@
 #include <vector>
 
 #include "headless/svg/PngCodec.h"
-
-extern char** environ;
+#include "tests/render/Process.h"
 
 namespace trimora::test {
 
@@ -37,14 +35,8 @@ headless::svg::PixelImage LoadRgba(const std::string& path) {
 }  // namespace
 
 std::string RenderSvg(const std::string& svg, const std::string& png) {
-    std::vector<std::string> args = {"rsvg-convert", "--format=png", "--output=" + png, svg};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawnp(&pid, "rsvg-convert", nullptr, nullptr, argv.data(), environ) != 0)
-        return "cannot start rsvg-convert";
+    const pid_t pid = StartProgram({"rsvg-convert", "--format=png", "--output=" + png, svg});
+    if (pid < 0) return "cannot start rsvg-convert";
     int status = 0;
     if (waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "rsvg-convert failed on " + svg;
