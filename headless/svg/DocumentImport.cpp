@@ -34,10 +34,8 @@ std::vector<AIPathSegment> ToSegments(const Subpath& s) {
         next.in = ToArtwork(s.points[i + 1]);
         segments.push_back(next);
     }
-    // A closed subpath that ends where it starts has no closing segment. "Where it starts" is judged as written:
-    // an end a rounding away from the start would otherwise become a closing segment here and none once written.
-    const auto asWritten = [](Point p) { return FormatNumber(p.x) + ' ' + FormatNumber(p.y); };
-    if (s.closed && segments.size() > 1 && asWritten(s.points.back()) == asWritten(s.points.front())) {
+    // A closed subpath that ends where it starts has no closing segment (the reader snaps an end a rounding away).
+    if (s.closed && segments.size() > 1 && s.points.back() == s.points.front()) {
         // The end's handle moves with the end onto the start, so that a line stays a line.
         const AIPathSegment& end = segments.back();
         AIPathSegment& start = segments.front();

@@ -12,6 +12,10 @@ namespace headless::svg {
 
 namespace {
 
+bool SameAsWritten(Point a, Point b) {
+    return FormatNumber(a.x) == FormatNumber(b.x) && FormatNumber(a.y) == FormatNumber(b.y);
+}
+
 void AppendCubic(Subpath& s, Point c1, Point c2, Point end) {
     s.points.push_back(c1);
     s.points.push_back(c2);
@@ -288,6 +292,16 @@ void AppendArc(Subpath& subpath, Point from, double rx, double ry, double rotati
     }
 }
 
+void SnapEndToStart(Subpath& subpath) {
+    std::vector<Point>& p = subpath.points;
+    if (!subpath.closed || p.size() < 4) return;
+    // Z after a line to a point a rounding from the start closes with a segment of no length as written.
+    const size_t n = p.size();
+    const bool closingLine = p[n - 1] == p[0] && p[n - 3] == p[n - 4] && p[n - 2] == p[n - 1];
+    if (closingLine && n >= 7 && SameAsWritten(p[n - 4], p[0])) p.resize(n - 3);
+    if (SameAsWritten(p.back(), p.front())) p.back() = p.front();
+}
+
 void AppendPathData(std::string& out, const Subpath& subpath, int decimals) {
     if (subpath.points.empty()) return;
     auto point = [&out, decimals](Point p) {
@@ -303,7 +317,7 @@ void AppendPathData(std::string& out, const Subpath& subpath, int decimals) {
         const Point from = subpath.points[i - 1];
         const Point c1 = subpath.points[i], c2 = subpath.points[i + 1], to = subpath.points[i + 2];
         const bool straight = c1 == from && c2 == to;
-        const bool closing = subpath.closed && i + 3 == count && to == subpath.points[0];
+        const bool closing = subpath.closed && i + 3 == count && SameAsWritten(to, subpath.points[0]);
         if (straight && closing) break;
         if (straight) {
             out += " L ";

@@ -12,6 +12,7 @@
 #include "headless/svg/Gradients.h"
 #include "headless/svg/Images.h"
 #include "headless/svg/NumberFormat.h"
+#include "headless/svg/PathData.h"
 #include "headless/svg/RawXml.h"
 #include "headless/svg/Scanner.h"
 #include "headless/svg/Shapes.h"
@@ -270,6 +271,8 @@ private:
     Node BuildPath(pugi::xml_node e, const ComputedStyle& style, const Matrix& ctm) {
         std::vector<Subpath> local;
         if (std::string error = ShapeSubpaths(e, viewport_, local); !error.empty()) source_.Fail(e, error);
+        for (Subpath& s : local)
+            SnapEndToStart(s);
         if (local.empty()) return Carried(NodeKind::kUnknown, e, style, ctm, Box{});  // draws nothing
         Node node = Start(NodeKind::kPath, e, style);
         node.kept = Keep(e, [](std::string_view n) {
