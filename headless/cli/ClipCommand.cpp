@@ -11,6 +11,7 @@
 
 #include "headless/cli/ActionFile.h"
 #include "headless/cli/Interrupt.h"
+#include "headless/cli/PhaseTimes.h"
 #include "headless/cli/PreferenceFile.h"
 #include "headless/cli/Preview.h"
 #include "headless/cli/TerminalDialog.h"
@@ -86,6 +87,8 @@ int RunClip(const ClipRequest& request, std::ostream& out, std::ostream& err) {
 
     const InterruptGuard interrupts;
     HostSession session(request.reporting, out, err);
+    PhaseTimes phases(request.timings ? &err : nullptr);
+    phases.Begin("read");
     Application& app = session.App();
     Document& document = app.NewDocument();
     const RegionInDocument region = ReadWithRegion(request.input, request.region, document);
@@ -97,6 +100,7 @@ int RunClip(const ClipRequest& request, std::ostream& out, std::ostream& err) {
     if (!warnings.empty() && !request.reporting.quiet) err << "trimora: warning: " << warnings;
     const PreferenceStore loaded = app.preferences;
 
+    phases.Begin("run");
     session.StartModule();
     const AIMenuItemHandle item = ClipMenuItem(app);
     const std::unique_ptr<win32::DialogDriver> driver = MakeDialogDriver(request);
@@ -117,6 +121,7 @@ int RunClip(const ClipRequest& request, std::ostream& out, std::ostream& err) {
         err << "trimora: " << request.input << ": " << outcome.message << "; nothing written\n";
         return outcome.exitCode;
     }
+    phases.Begin("write");
     DropAddedRegionLayer(document, region);
     WriteResults(request, session, preview);
     return kExitDone;

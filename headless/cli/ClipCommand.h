@@ -22,6 +22,7 @@ struct ClipRequest {
     std::string preview;  // PNG file, or empty
     std::string record;   // JSON file for the recorded action, or empty
     Reporting reporting;
+    bool timings = false;  // each phase's time on standard error
 };
 
 // Returns the exit code; every message has been printed.

@@ -10,6 +10,7 @@
 #include "headless/cli/ClipCommand.h"
 #include "headless/cli/InfoReport.h"
 #include "headless/cli/InstalledFiles.h"
+#include "headless/cli/PhaseTimes.h"
 #include "headless/cli/PlayCommand.h"
 #include "headless/svg/SvgError.h"
 #include "headless/svg/SvgFile.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     CLI::App* convert = app.add_subcommand("convert", "read an SVG file and write it back");
     convert->add_option("input", input, "SVG file to read")->required();
     convert->add_option("output", output, "SVG file to write")->required();
+    bool convertTimings = false;
+    convert->add_flag("--timings", convertTimings, "print the time of reading and of writing on standard error");
 
     ClipRequest clipRequest;
     bool clipProgress = false, clipQuiet = false;
@@ -97,6 +100,8 @@ int main(int argc, char** argv) {
     clip->add_option("--preview", clipRequest.preview, "PNG file: before and after, side by side");
     clip->add_option("--record", clipRequest.record, "JSON file: the action recorded while the command runs");
     AddReporting(clip, clipProgress, clipQuiet);
+    clip->add_flag("--timings", clipRequest.timings,
+                   "print the time of reading, of the module's run and of writing on standard error");
 
     PlayRequest playRequest;
     bool playProgress = false, playQuiet = false;
@@ -145,7 +150,10 @@ int main(int argc, char** argv) {
             headless::svg::ReadSvgFile(infoFile, document, {select});
             headless::app::WriteInfoReport(document, std::cout);
         } else if (*convert) {
+            headless::app::PhaseTimes phases(convertTimings ? &std::cerr : nullptr);
+            phases.Begin("read");
             headless::svg::ReadSvgFile(input, document);
+            phases.Begin("write");
             headless::svg::WriteSvgFile(document, output);
         } else if (*clip) {
             RequireRegion(clipRequest.region);
