@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/pathfinder/BenchDocument.h"
+#include "bench/peers/PeerEngines.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Cubic.h"
 #include "headless/pathfinder/Outline.h"
@@ -111,14 +112,8 @@ void Measure(const std::string& name, const Document& doc, unsigned cropParts, c
 
 // The other engines on the same file, from the shared script, when node is there to run it.
 void PrintPeers(const std::string& file) {
-    if (std::system("node --version >/dev/null 2>&1") != 0) return;
-    const std::string command = std::string("'") + TRIMORA_PEERS + "' '" + file + "' 2>&1";
-    FILE* peers = popen(command.c_str(), "r");
-    if (!peers) return;
-    char line[512];
-    while (std::fgets(line, sizeof line, peers))
-        std::printf("  peer: %s", line);
-    pclose(peers);
+    for (const peers::PeerFigure& peer : peers::RunPeers(file))
+        std::printf("  peer: %s\n", peer.line.c_str());
 }
 
 int Usage() {
