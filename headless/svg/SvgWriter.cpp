@@ -8,6 +8,7 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -79,6 +80,24 @@ Subpath ToSubpath(const std::vector<AIPathSegment>& segments, bool closed) {
         s.points.insert(s.points.end(), {root(segments.back().out), root(segments[0].in), root(segments[0].p)});
     return s;
 }
+
+// The namespace prefixes of the element and attribute names under a node.
+struct PrefixWalker : pugi::xml_tree_walker {
+    bool for_each(pugi::xml_node& node) override {
+        Add(node);
+        return true;
+    }
+    void Add(pugi::xml_node node) {
+        AddName(node.name());
+        for (const pugi::xml_attribute a : node.attributes())
+            AddName(a.name());
+    }
+    void AddName(std::string_view name) {
+        if (const std::size_t colon = name.find(':'); colon != std::string_view::npos)
+            prefixes.insert(name.substr(0, colon));
+    }
+    std::unordered_set<std::string_view> prefixes;  // views into the document's names
+};
 
 class Writer {
 public:
@@ -433,6 +452,7 @@ private:
 
     // Kept definitions go in only when something written refers to them, directly or through another one.
     void AddReferencedDefinitions(pugi::xml_node svg) {
+        if (definitions_.empty()) return;  // nothing kept to refer to, so no need to print the document to look
         std::vector<std::string> pending;
         CollectReferences(SerializeElement(svg), pending);
         std::unordered_set<std::string> added;
@@ -447,18 +467,18 @@ private:
     }
 
     // The root's attributes come out in name order, declarations included, so that writing what was read from
-    // a written file gives the same text.
+    // a written file gives the same text. A prefix is declared when an element or attribute name written uses it;
+    // the names are walked rather than the document printed once more.
     static void DeclareNamespaces(pugi::xml_node svg) {
-        const std::string text = SerializeElement(svg);
+        PrefixWalker names;
+        names.Add(svg);
+        svg.traverse(names);
         std::map<std::string, std::string> attributes;
         for (pugi::xml_attribute a : svg.attributes())
             attributes.emplace(a.name(), a.value());
         for (const auto& [attribute, uri] : kNamespaces) {
             const std::string_view name(attribute);
-            const std::string prefix = name == "xmlns" ? "" : std::string(name.substr(6)) + ":";
-            const bool used = prefix.empty() || text.find(" " + prefix) != std::string::npos ||
-                              text.find("<" + prefix) != std::string::npos;
-            if (used) attributes.emplace(attribute, uri);
+            if (name == "xmlns" || names.prefixes.contains(name.substr(6))) attributes.emplace(attribute, uri);
         }
         svg.remove_attributes();
         for (const auto& [name, value] : attributes)
