@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 
 #include "headless/svg/Base64.h"
 #include "headless/svg/Color.h"
@@ -60,6 +63,31 @@ TEST(NumberFormat, FixedPrecisionTrimmed) {
     EXPECT_EQ(v, 100);
     EXPECT_FALSE(ParseNumber("1px", v));
     EXPECT_FALSE(ParseNumber("1e999", v));
+}
+
+// The printed digits are the value rounded at the given places, whichever way they are found: checked against
+// printf's rounding over seeded random values of every size, sign and number of places, ties included.
+TEST(NumberFormat, SameDigitsAsFixedRoundingOverRandomValues) {
+    std::mt19937_64 random(20261209);
+    auto expected = [](double v, int decimals) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%.*f", decimals, v);
+        std::string s = text;
+        if (s.find('.') != std::string::npos) {
+            while (s.back() == '0')
+                s.pop_back();
+            if (s.back() == '.') s.pop_back();
+        }
+        return s == "-0" ? std::string("0") : s;
+    };
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-12, 18), places(0, 14), ticks(-100000, 100000);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = places(random);
+        const double v = i % 2 ? mantissa(random) * std::pow(10.0, exponent(random))
+                               : ticks(random) / 2000.0;  // many halves of the last place at 3 places
+        ASSERT_EQ(FormatNumber(v, decimals), expected(v, decimals)) << v << " at " << decimals << " places";
+    }
 }
 
 TEST(Length, UnitsAndPercentages) {
