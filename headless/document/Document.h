@@ -87,6 +87,8 @@ public:
     // on the page.
     AIErr CompareStacking(ArtId a, ArtId b, int* out) const;
     std::size_t ArtCount() const { return art_.LiveCount(); }
+    // Room for `more` objects, for a reader that knows how many it will add.
+    void ReserveArt(std::size_t more) { art_.Reserve(more); }
 
     // Styles. New art takes the current path style.
     AIPathStyle currentStyle;

@@ -67,6 +67,10 @@ public:
     const T& operator[](IdType id) const { return slots_[id.slot].value; }
 
     std::size_t LiveCount() const { return liveCount_; }
+    // Room for `more` objects beyond the live ones, so that a known number of additions moves nothing.
+    void Reserve(std::size_t more) {
+        if (free_.size() < more) slots_.reserve(slots_.size() + (more - free_.size()));
+    }
 
 private:
     struct Slot {

@@ -87,6 +87,15 @@ AIGradientStyle Placement(const GradientPlacement& g, bool radial, AIGradientHan
     return style;
 }
 
+// About how many objects the nodes become (a compound path is itself and one member a subpath), so that the
+// document's store is sized once rather than grown, which would briefly hold every object twice.
+std::size_t ObjectsOf(const std::vector<Node>& nodes) {
+    std::size_t n = nodes.size();
+    for (const Node& node : nodes)
+        n += ObjectsOf(node.children) + (node.subpaths.size() > 1 ? node.subpaths.size() : 0);
+    return n;
+}
+
 class Importer {
 public:
     Importer(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file)
@@ -115,6 +124,7 @@ public:
                 g.stops.push_back({stop.offset, ThreeColor(stop.color), stop.opacity});
             gradients_.push_back(doc_.AddGradient(std::move(g)));
         }
+        doc_.ReserveArt(ObjectsOf(tree_.nodes));
         // The first layer in the file is the bottom one.
         for (const Node& node : tree_.nodes) {
             LayerId layer;

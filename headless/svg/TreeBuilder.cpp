@@ -241,6 +241,11 @@ private:
             return n == "clip-path" || n == "display" || n == "sodipodi:insensitive" ||
                    (layer && (n == "inkscape:groupmode" || n == "inkscape:label" || n == "trimora:view"));
         });
+        // A large group's children are sized once rather than grown, which would briefly hold them twice.
+        std::size_t elements = 0;
+        for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling())
+            elements += child.type() == pugi::node_element;
+        node.children.reserve(elements);
         for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
             if (std::optional<Node> built = BuildElement(child, style, ctm, depth + 1)) {

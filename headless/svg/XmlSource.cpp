@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "headless/svg/Entities.h"
 #include "headless/svg/SvgError.h"
@@ -19,10 +19,19 @@ XmlSource::XmlSource(std::string path) : path_(std::move(path)) {
     if (std::filesystem::is_directory(path_, error)) ThrowSvgError(path_, 0, "", "cannot open file: it is a directory");
     std::ifstream in(path_, std::ios::binary);
     if (!in) ThrowSvgError(path_, 0, "", std::string("cannot open file: ") + std::strerror(errno));
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    // Read straight into the text, sized by the file, rather than through a growing buffer and a copy.
+    // A pipe or a file that grows meanwhile has the rest read after.
+    const std::uintmax_t size = std::filesystem::file_size(path_, error);
+    if (!error && size > 0 && size < text_.max_size()) {
+        text_.resize(static_cast<std::size_t>(size));
+        in.read(text_.data(), static_cast<std::streamsize>(size));
+        text_.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.bad()) {
+        in.clear();
+        text_.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad()) ThrowSvgError(path_, 0, "", "cannot read file");
-    text_ = std::move(buffer).str();
     Parse();
 }
 
