@@ -38,7 +38,7 @@ std::string ReadAll(const std::string& path) {
 // Runs `trimora convert input output`, its messages going to `log`; a signal or a hang is a crash.
 Conversion Convert(const std::string& trimora, const std::string& input, const std::string& output,
                    const std::string& log) {
-    const pid_t pid = trimora::test::StartProgram({trimora, "convert", input, output}, log);
+    const pid_t pid = trimora::test::StartProgram({trimora, "convert", input, output}, {.outputFile = log});
     Conversion result;
     if (pid < 0) {
         result.crashed = true;

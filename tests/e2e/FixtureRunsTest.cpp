@@ -266,6 +266,11 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
     return name;
 }
 
+// ctest lists each case by its name rather than by its bytes.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << CaseName({c, 0});
+}
+
 std::vector<Case> AllCases() {
     std::vector<Case> cases;
     for (std::size_t f = 0; f < Fixtures().size(); ++f)

@@ -1,11 +1,9 @@
 // The `trimora` command run as a user runs it: exit codes, messages on stderr, and no output from bad input.
 #include <gtest/gtest.h>
 
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fcntl.h>
 #include <pty.h>
 #include <signal.h>
 
@@ -20,9 +18,8 @@
 
 #include "headless/cli/Preview.h"
 #include "headless/svg/SvgFile.h"
+#include "tests/render/Process.h"
 #include "tests/support/Paths.h"
-
-extern char** environ;
 
 namespace {
 
@@ -53,27 +50,11 @@ protected:
 
     // Starts the command with its output in the test's folder, and the preferences there too.
     pid_t Start(std::vector<std::string> args) {
-        const std::string binary = TRIMORA_COMMAND;
-        args.insert(args.begin(), binary);
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        const std::string out = (dir_ / "stdout").string(), err = (dir_ / "stderr").string();
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::string config = "XDG_CONFIG_HOME=" + (dir_ / "config").string();
-        std::vector<char*> envp;
-        for (char** e = environ; *e; ++e)
-            if (std::string_view(*e).rfind("XDG_CONFIG_HOME=", 0) != 0) envp.push_back(*e);
-        envp.push_back(config.data());
-        envp.push_back(nullptr);
-        pid_t pid = -1;
-        if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        return pid;
+        args.insert(args.begin(), TRIMORA_COMMAND);
+        return trimora::test::StartProgram(std::move(args),
+                                           {.outputFile = (dir_ / "stdout").string(),
+                                            .errorFile = (dir_ / "stderr").string(),
+                                            .environment = {"XDG_CONFIG_HOME=" + (dir_ / "config").string()}});
     }
 
     CommandResult Finish(pid_t pid) {
