@@ -12,8 +12,15 @@ namespace headless::svg {
 
 namespace {
 
-bool SameAsWritten(Point a, Point b) {
-    return FormatNumber(a.x) == FormatNumber(b.x) && FormatNumber(a.y) == FormatNumber(b.y);
+bool SameAsWritten(double a, double b, int decimals) {
+    if (a == b) return true;
+    // Numbers further apart than a last written digit cannot print the same; skip formatting them.
+    if (std::fabs(a - b) > std::pow(10.0, -decimals)) return false;
+    return FormatNumber(a, decimals) == FormatNumber(b, decimals);
+}
+
+bool SameAsWritten(Point a, Point b, int decimals = kDefaultDecimals) {
+    return SameAsWritten(a.x, b.x, decimals) && SameAsWritten(a.y, b.y, decimals);
 }
 
 void AppendCubic(Subpath& s, Point c1, Point c2, Point end) {
@@ -299,7 +306,11 @@ void SnapEndToStart(Subpath& subpath) {
     const size_t n = p.size();
     const bool closingLine = p[n - 1] == p[0] && p[n - 3] == p[n - 4] && p[n - 2] == p[n - 1];
     if (closingLine && n >= 7 && SameAsWritten(p[n - 4], p[0])) p.resize(n - 3);
-    if (SameAsWritten(p.back(), p.front())) p.back() = p.front();
+    if (SameAsWritten(p.back(), p.front())) {
+        // A handle on the end moves onto the start with it, so that a line stays a line.
+        if (p[p.size() - 2] == p.back()) p[p.size() - 2] = p.front();
+        p.back() = p.front();
+    }
 }
 
 void AppendPathData(std::string& out, const Subpath& subpath, int decimals) {
@@ -312,23 +323,27 @@ void AppendPathData(std::string& out, const Subpath& subpath, int decimals) {
     if (!out.empty()) out += ' ';
     out += "M ";
     point(subpath.points[0]);
-    const size_t count = subpath.points.size();
-    for (size_t i = 1; i + 2 < count; i += 3) {
-        const Point from = subpath.points[i - 1];
-        const Point c1 = subpath.points[i], c2 = subpath.points[i + 1], to = subpath.points[i + 2];
-        const bool straight = c1 == from && c2 == to;
-        const bool closing = subpath.closed && i + 3 == count && SameAsWritten(to, subpath.points[0]);
-        if (straight && closing) break;
-        if (straight) {
+    const std::vector<Point>& pts = subpath.points;
+    // Judged as written: handles a rounding off their ends read back as a line.
+    auto straight = [&pts, decimals](size_t i) {
+        return SameAsWritten(pts[i], pts[i - 1], decimals) && SameAsWritten(pts[i + 1], pts[i + 2], decimals);
+    };
+    // The lines that end a closed subpath at its start, as written, are all its Z: after the first they have no
+    // length once written, and a reader drops them.
+    size_t end = pts.size() - (pts.size() - 1) % 3;
+    while (subpath.closed && end >= 4 && straight(end - 3) && SameAsWritten(pts[end - 1], pts[0], decimals))
+        end -= 3;
+    for (size_t i = 1; i + 2 < end; i += 3) {
+        if (straight(i)) {
             out += " L ";
         } else {
             out += " C ";
-            point(c1);
+            point(pts[i]);
             out += ' ';
-            point(c2);
+            point(pts[i + 1]);
             out += ' ';
         }
-        point(to);
+        point(pts[i + 2]);
     }
     if (subpath.closed) out += " Z";
 }

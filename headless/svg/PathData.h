@@ -14,8 +14,8 @@ namespace headless::svg {
 // error `out` is left as it was.
 std::string ParsePathData(std::string_view text, std::vector<Subpath>& out);
 
-// "M x y C ... Z": straight segments as L, a closing straight segment (to where the subpath starts, as written)
-// as Z alone; numbers to `decimals` places.
+// "M x y C ... Z": straight segments (handles on their ends, as written) as L, a closing straight segment (to where the
+// subpath starts, as written) as Z alone; numbers to `decimals` places.
 void AppendPathData(std::string& out, const Subpath& subpath, int decimals = kDefaultDecimals);
 std::string FormatPathData(const std::vector<Subpath>& subpaths, int decimals = kDefaultDecimals);
 
