@@ -22,19 +22,9 @@ std::string UnusedId(pugi::xml_node root, const std::string& wanted) {
     return id;
 }
 
-void ImportTree(const XmlSource& source, Document& document, const ReadOptions& options) {
-    const SvgTree tree = BuildSvgTree(source);
-    ImportSvgTree(tree, document, options, source.Path());
-    for (const std::string& warning : tree.warnings) {
-        if (options.warning)
-            options.warning(warning);
-        else
-            std::cerr << "warning: " << warning << "\n";
-    }
-}
-
-void Import(const XmlSource& source, Document& document, const ReadOptions& options) {
-    if (options.addedPath.empty()) return ImportTree(source, document, options);
+// The file's tree, with the added path (selected) when the options ask for one.
+SvgTree BuildTree(const XmlSource& source, ReadOptions& options) {
+    if (options.addedPath.empty()) return BuildSvgTree(source);
     pugi::xml_node root = source.Root();
     pugi::xml_node layer = root.append_child("g");
     layer.append_attribute("id") = UnusedId(root, "trimora-region-layer").c_str();
@@ -44,19 +34,33 @@ void Import(const XmlSource& source, Document& document, const ReadOptions& opti
     path.append_attribute("id") = pathId.c_str();
     path.append_attribute("d") = options.addedPath.c_str();
     path.append_attribute("style") = "fill:none;stroke:#d40000;stroke-width:1";
-    ReadOptions selecting = options;
-    selecting.select.push_back(pathId);
-    ImportTree(source, document, selecting);
+    options.select.push_back(pathId);
+    return BuildSvgTree(source);
+}
+
+void ImportTree(const SvgTree& tree, const std::string& name, Document& document, const ReadOptions& options) {
+    ImportSvgTree(tree, document, options, name);
+    for (const std::string& warning : tree.warnings) {
+        if (options.warning)
+            options.warning(warning);
+        else
+            std::cerr << "warning: " << warning << "\n";
+    }
 }
 
 }  // namespace
 
+// The parsed file is freed before the document is filled: holding both set the peak memory of reading.
 void ReadSvgFile(const std::string& path, Document& document, const ReadOptions& options) {
-    Import(XmlSource(path), document, options);
+    ReadOptions used = options;
+    const SvgTree tree = BuildTree(XmlSource(path), used);
+    ImportTree(tree, path, document, used);
 }
 
 void ReadSvgText(const std::string& name, std::string text, Document& document, const ReadOptions& options) {
-    Import(XmlSource(name, std::move(text)), document, options);
+    ReadOptions used = options;
+    const SvgTree tree = BuildTree(XmlSource(name, std::move(text)), used);
+    ImportTree(tree, name, document, used);
 }
 
 std::string WriteSvgText(const Document& document) {

@@ -45,8 +45,10 @@ void XmlSource::Parse() {
         if (text_[i] == '\n') lineStarts_.push_back(i + 1);
     // Whitespace inside text content is kept: text elements are written back as they came.
     const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype;
+    // Parsed in place: the text is not needed as it was, and a copy of a large file is a large part of the memory
+    // reading takes.
     const pugi::xml_parse_result result =
-        document_.load_buffer(text_.data(), text_.size(), options, pugi::encoding_utf8);
+        document_.load_buffer_inplace(text_.data(), text_.size(), options, pugi::encoding_utf8);
     if (!result)
         ThrowSvgError(path_, LineAtOffset(result.offset), "", std::string("malformed XML: ") + result.description());
     const pugi::xml_node root = Root();

@@ -20,6 +20,9 @@ public:
     explicit XmlSource(std::string path);
     // Parses text in memory; `name` stands for the file in messages.
     XmlSource(std::string name, std::string text);
+    // The parsed nodes point into the text, which a move could leave behind.
+    XmlSource(const XmlSource&) = delete;
+    XmlSource& operator=(const XmlSource&) = delete;
 
     const std::string& Path() const { return path_; }
     pugi::xml_node Root() const { return document_.document_element(); }
@@ -35,7 +38,7 @@ private:
     int LineAtOffset(std::ptrdiff_t offset) const;
 
     std::string path_;
-    std::string text_;
+    std::string text_;  // parsed in place, so declared before the document that points into it
     std::vector<size_t> lineStarts_;
     pugi::xml_document document_;
 };
