@@ -95,7 +95,16 @@ void XmlSource::DropLayoutWhitespace() {
 void XmlSource::CheckNesting() const {
     const pugi::xml_node root = Root();
     int depth = 0;
+    std::vector<std::string_view> names;
     for (pugi::xml_node n = root; n;) {
+        // An attribute given twice makes the file malformed XML, which the parser does not check; later stages
+        // would each take a different one of the two.
+        names.clear();
+        for (pugi::xml_attribute a : n.attributes())
+            names.emplace_back(a.name());
+        std::sort(names.begin(), names.end());
+        if (const auto twice = std::adjacent_find(names.begin(), names.end()); twice != names.end())
+            Fail(n, "malformed XML: attribute " + std::string(*twice) + " given twice");
         if (n.first_child()) {
             n = n.first_child();
             if (++depth > kMaxNestingDepth) Fail(n, "elements nested too deeply");

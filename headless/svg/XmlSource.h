@@ -31,7 +31,7 @@ public:
 
 private:
     void Parse();
-    void CheckNesting() const;
+    void CheckNesting() const;  // and that no element gives an attribute twice
     // Whitespace between elements only lays the file out; outside text it is dropped, so that carried elements
     // and definitions are indented by the writer like everything else.
     void DropLayoutWhitespace();

@@ -371,6 +371,23 @@ TEST(MalformedInput, DeepNestingIsRefusedWithoutRecursing) {
     }
 }
 
+// Which of two values a later stage took differed between stages, so the written file did not read back the same.
+TEST(MalformedInput, AnAttributeGivenTwiceIsRefusedWithItsLine) {
+    for (const char* text :
+         {"<svg xmlns=\"http://www.w3.org/2000/svg\">\n<path d=\"M0 0 L1 1\" d=\"M0 0 L2 2\"/></svg>",
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"2\">\n<g/><g width=\"1\" id=\"a\" "
+          "width=\"2\"/></svg>"}) {
+        Document document;
+        try {
+            ReadSvgText("twice.svg", text, document);
+            ADD_FAILURE() << "read: " << text;
+        } catch (const SvgError& e) {
+            EXPECT_NE(std::string_view(e.what()).find("given twice"), std::string_view::npos) << e.what();
+            EXPECT_NE(std::string_view(e.what()).find(":2"), std::string_view::npos) << e.what();
+        }
+    }
+}
+
 // Entities that grow exponentially are refused before they take the memory, in a declaration or in the body.
 TEST(MalformedInput, EntityBombsAreRefused) {
     for (const std::string& text :
