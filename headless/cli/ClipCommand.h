@@ -16,7 +16,7 @@ struct ClipRequest {
     std::string input;
     std::string output;
     bool inPlace = false;  // the output may be the input file
-    RegionSpec region;
+    RegionChoice region;
     ClipChoices choices;
     bool dialog = false;  // the options dialog on the terminal instead of the flags
     std::string preview;  // PNG file, or empty

@@ -20,7 +20,7 @@ namespace {
 using headless::app::ClipRequest;
 using headless::app::CommandError;
 using headless::app::PlayRequest;
-using headless::app::RegionSpec;
+using headless::app::RegionChoice;
 using headless::app::Reporting;
 
 // A choice with its --no- form; given neither way it stays unset and the stored preference applies.
@@ -29,7 +29,7 @@ void AddChoice(CLI::App* command, const std::string& name, std::optional<bool>& 
         "--" + name + ",!--no-" + name, [&choice](std::int64_t count) { choice = count > 0; }, what);
 }
 
-void AddRegion(CLI::App* command, RegionSpec& region) {
+void AddRegion(CLI::App* command, RegionChoice& region) {
     CLI::Option* id = command->add_option("--region", region.id, "SVG id of the closed path to clip against");
     CLI::Option* data = command->add_option("--region-path", region.pathData,
                                             "path data in the file's user units, for a region the file lacks");
@@ -45,7 +45,7 @@ Reporting MakeReporting(bool progress, bool quiet) {
     return {quiet, progress || isatty(STDERR_FILENO), true};
 }
 
-void RequireRegion(const RegionSpec& region) {
+void RequireRegion(const RegionChoice& region) {
     if (region.id.empty() && region.pathData.empty())
         throw CommandError(headless::app::kExitBadInput, "give the region with --region ID or --region-path DATA");
 }

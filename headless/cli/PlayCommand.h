@@ -17,7 +17,7 @@ struct PlayRequest {
     std::vector<std::string> inputs;
     std::string outputDirectory;
     bool inPlace = false;
-    RegionSpec region;
+    RegionChoice region;
     Reporting reporting;
 };
 

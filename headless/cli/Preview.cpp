@@ -66,7 +66,7 @@ void KeepOnly(Document& document, ArtId keep) {
 
 }  // namespace
 
-std::string RegionOutlineSvg(const std::string& file, const RegionSpec& region) {
+std::string RegionOutlineSvg(const std::string& file, const RegionChoice& region) {
     Document document;
     const RegionInDocument found = ReadWithRegion(file, region, document);
     if (!found.region) return {};

@@ -12,7 +12,7 @@ constexpr int kPreviewGap = 16;
 
 // The file read again with nothing but its region, stroked so that it shows over any drawing: the same page and
 // the same user space as the file, so that it lies exactly over both pictures. Throws svg::SvgError.
-std::string RegionOutlineSvg(const std::string& file, const RegionSpec& region);
+std::string RegionOutlineSvg(const std::string& file, const RegionChoice& region);
 
 // Renders both documents at the page's size (width and height in pixels, rounded up), each on white with the
 // outline over it, and writes the PNG whole. Throws CommandError when a document cannot be rendered and

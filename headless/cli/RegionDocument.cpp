@@ -9,23 +9,23 @@
 
 namespace headless::app {
 
-RegionInDocument ReadWithRegion(const std::string& file, const RegionSpec& spec, Document& document) {
+RegionInDocument ReadWithRegion(const std::string& file, const RegionChoice& choice, Document& document) {
     svg::ReadOptions options;
-    if (!spec.pathData.empty()) {
+    if (!choice.pathData.empty()) {
         std::vector<svg::Subpath> subpaths;
-        if (const std::string problem = svg::ParsePathData(spec.pathData, subpaths); !problem.empty())
+        if (const std::string problem = svg::ParsePathData(choice.pathData, subpaths); !problem.empty())
             throw CommandError(kExitBadInput, "--region-path: " + problem);
         if (subpaths.empty()) throw CommandError(kExitBadInput, "--region-path: no path in the data");
-        options.addedPath = spec.pathData;
+        options.addedPath = choice.pathData;
     } else {
-        options.select.push_back(spec.id);
+        options.select.push_back(choice.id);
     }
     svg::ReadSvgFile(file, document, options);
     RegionInDocument found;
     const std::vector<ArtId> selection = document.ListSelection();
     // The selection lists containers before their members: the region is the last entry.
     if (!selection.empty()) found.region = selection.back();
-    if (!spec.pathData.empty()) found.addedLayer = document.LayerOfArt(found.region);
+    if (!choice.pathData.empty()) found.addedLayer = document.LayerOfArt(found.region);
     return found;
 }
 

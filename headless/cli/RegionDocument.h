@@ -8,7 +8,7 @@
 
 namespace headless::app {
 
-struct RegionSpec {
+struct RegionChoice {
     std::string id;        // an object of the file
     std::string pathData;  // or path data in the file's user units, added as a new top layer for the run
 };
@@ -19,7 +19,7 @@ struct RegionInDocument {
 };
 
 // Throws svg::SvgError naming the file, or CommandError for path data that does not read.
-RegionInDocument ReadWithRegion(const std::string& file, const RegionSpec& spec, Document& document);
+RegionInDocument ReadWithRegion(const std::string& file, const RegionChoice& choice, Document& document);
 
 // The added layer leaves the document again unless the run kept the region in it.
 void DropAddedRegionLayer(Document& document, const RegionInDocument& region);
