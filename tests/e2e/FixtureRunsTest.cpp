@@ -16,6 +16,7 @@
 #include "tests/e2e/RenderOracle.h"
 #include "tests/render/ImageCompare.h"
 #include "tests/support/Paths.h"
+#include "tests/support/TestSupport.h"
 
 namespace trimora::e2e {
 namespace {
@@ -72,12 +73,7 @@ std::vector<ArtId> LayerArt(const Document& doc, const std::string& title) {
     return out;
 }
 
-std::vector<ArtId> Children(const Document& doc, ArtId parent) {
-    std::vector<ArtId> out;
-    for (ArtId a = doc.Find(parent)->firstChild; a; a = doc.Find(a)->next)
-        out.push_back(a);
-    return out;
-}
+using test::Children;
 
 bool IsClipPath(const Document& doc, ArtId art) {
     const Art& a = *doc.Find(art);

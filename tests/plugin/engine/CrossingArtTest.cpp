@@ -6,6 +6,7 @@
 #include "headless/document/Geometry.h"
 #include "plugin/geometry/ArtMaker.h"
 #include "tests/plugin/engine/EngineFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace trimora::testing {
 namespace {
@@ -50,12 +51,7 @@ protected:
         doc.Find(group)->clipped = true;
         return id;
     }
-    std::vector<ArtId> Children(ArtId parent) const {
-        std::vector<ArtId> out;
-        for (ArtId c = doc.Find(parent)->firstChild; c; c = doc.Find(c)->next)
-            out.push_back(c);
-        return out;
-    }
+    std::vector<ArtId> Children(ArtId parent) const { return test::Children(doc, parent); }
     std::vector<ArtId> Top() const { return Children(LayerGroupOf(layer)); }
     ArtId LayerGroupOf(LayerId l) const { return doc.FindLayer(l)->group; }
     AIReal Area(ArtId path) const { return std::abs(headless::SignedArea(doc.Find(path)->segments)); }
