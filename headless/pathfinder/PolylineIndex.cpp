@@ -11,16 +11,35 @@ PolylineIndex::PolylineIndex(std::vector<FlatPath> flats, std::vector<const Bezi
     std::size_t total = 0;
     for (const FlatPath& f : flats_)
         total += f.points.size();
-    firstSlot_.reserve(total);
+    std::size_t size = 16;
+    while (size < 2 * total)
+        size *= 2;
+    buckets_.assign(size, -1);
     slots_.reserve(total);
     for (std::size_t f = 0; f < flats_.size(); ++f) {
         const ClipperLib::Path& points = flats_[f].points;
         for (std::size_t v = 0; v < points.size(); ++v) {
             const int slot = static_cast<int>(slots_.size());
-            auto [it, inserted] = firstSlot_.try_emplace(Key{points[v].X, points[v].Y}, slot);
-            slots_.push_back({{static_cast<int>(f), static_cast<int>(v)}, inserted ? -1 : it->second});
-            if (!inserted) it->second = slot;
+            int& first = buckets_[BucketOf(points[v])];
+            slots_.push_back({{static_cast<int>(f), static_cast<int>(v)}, first});
+            first = slot;
         }
+    }
+}
+
+std::size_t PolylineIndex::BucketOf(const ClipperLib::IntPoint& p) const {
+    const std::size_t mask = buckets_.size() - 1;
+    std::uint64_t h = static_cast<std::uint64_t>(p.X) * 0x9E3779B97F4A7C15ull ^
+                      static_cast<std::uint64_t>(p.Y) * 0xC2B2AE3D27D4EB4Full;
+    h ^= h >> 32;
+    std::size_t b = static_cast<std::size_t>(h) & mask;
+    for (;; b = (b + 1) & mask) {
+        const int s = buckets_[b];
+        if (s < 0) return b;
+        const VertexRef& r = slots_[static_cast<std::size_t>(s)].ref;
+        const ClipperLib::IntPoint& q =
+            flats_[static_cast<std::size_t>(r.flat)].points[static_cast<std::size_t>(r.vertex)];
+        if (q == p) return b;
     }
 }
 
@@ -31,9 +50,7 @@ const BezierPath& PolylineIndex::SourceOf(int flat) const {
 
 void PolylineIndex::Find(const ClipperLib::IntPoint& p, std::vector<VertexRef>& out) const {
     out.clear();
-    const auto it = firstSlot_.find(Key{p.X, p.Y});
-    if (it == firstSlot_.end()) return;
-    for (int s = it->second; s >= 0; s = slots_[static_cast<std::size_t>(s)].next)
+    for (int s = buckets_[BucketOf(p)]; s >= 0; s = slots_[static_cast<std::size_t>(s)].next)
         out.push_back(slots_[static_cast<std::size_t>(s)].ref);
 }
 

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "headless/pathfinder/Flatten.h"
@@ -50,24 +49,16 @@ public:
                   std::vector<EdgeHit>& out) const;
 
 private:
-    struct Key {
-        ClipperLib::cInt x, y;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const {
-            return static_cast<std::size_t>(static_cast<std::uint64_t>(k.x) * 0x9E3779B97F4A7C15ull ^
-                                            static_cast<std::uint64_t>(k.y));
-        }
-    };
     struct Slot {
         VertexRef ref;
         int next;  // further vertices with the same coordinates, -1 ends
     };
+    // Open addressing over the vertex coordinates: each bucket holds the newest slot at its coordinates, or -1.
+    std::size_t BucketOf(const ClipperLib::IntPoint& p) const;
 
     std::vector<FlatPath> flats_;
     std::vector<const BezierShape*> sources_;
-    std::unordered_map<Key, int, KeyHash> firstSlot_;
+    std::vector<int> buckets_;
     std::vector<Slot> slots_;
 };
 

@@ -45,6 +45,11 @@ EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib:
                                 int object) {
     index_.Find(p, refsP_);
     index_.Find(q, refsQ_);
+    // Most edges join two neighbouring vertices of the flat the polygon is following: nothing can score better.
+    if (preferredFlat >= 0 && (object < 0 || index_.Flat(preferredFlat).object == object)) {
+        const EdgeMatch direct = NeighbourEdge(preferredFlat);
+        if (direct.flat >= 0) return direct;
+    }
     EdgeMatch best;
     double bestScore = std::numeric_limits<double>::infinity();
     auto consider = [&](int flat, std::size_t edge) {
@@ -96,10 +101,32 @@ EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib:
     return best;
 }
 
+EdgeMatch RingMapper::NeighbourEdge(int flat) const {
+    const FlatPath& f = index_.Flat(flat);
+    const std::size_t count = f.points.size();
+    for (const VertexRef& rp : refsP_) {
+        if (rp.flat != flat) continue;
+        for (const VertexRef& rq : refsQ_) {
+            if (rq.flat != flat) continue;
+            const std::size_t vp = static_cast<std::size_t>(rp.vertex), vq = static_cast<std::size_t>(rq.vertex);
+            const bool forward = vq == vp + 1 || (f.closed && vp + 1 == count && vq == 0);
+            const bool backward = vp == vq + 1 || (f.closed && vq + 1 == count && vp == 0);
+            if (!forward && !backward) continue;
+            // The edge leaves the earlier vertex; its ends carry the parameters the projection would find.
+            const std::size_t edge = forward ? vp : vq;
+            const PathParam start = PolylineIndex::EdgeStartParam(f, edge), end = PolylineIndex::EdgeEndParam(f, edge);
+            if (start == end) continue;
+            return forward ? EdgeMatch{flat, start, end} : EdgeMatch{flat, end, start};
+        }
+    }
+    return EdgeMatch{};
+}
+
 double RingMapper::ParamDelta(int flat, double delta) const {
     const FlatPath& f = index_.Flat(flat);
     if (!f.closed) return delta;
     const double n = static_cast<double>(f.segmentCount);
+    if (delta >= -n / 2 && delta <= n / 2) return delta;
     delta = std::fmod(delta, n);
     if (delta > n / 2) delta -= n;
     if (delta < -n / 2) delta += n;

@@ -38,6 +38,8 @@ public:
 
 private:
     EdgeMatch FromHit(const EdgeHit& hp, const EdgeHit& hq) const;
+    // The edge of flat between a vertex found at p and its neighbour found at q, or flat -1.
+    EdgeMatch NeighbourEdge(int flat) const;
     bool Continues(const Stretch& run, const EdgeMatch& next) const;
     double ParamDelta(int flat, double delta) const;
 
