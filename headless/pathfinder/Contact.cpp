@@ -31,22 +31,29 @@ struct BoxedSegment {
     Box box;
 };
 
-std::vector<BoxedSegment> SegmentsNear(const BezierShape& shape, const Box& near, double tolerance, bool closeAll) {
-    std::vector<BoxedSegment> out;
+// Calls visit with every segment of shape whose control box comes within tolerance of near; closeAll adds the
+// straight line closing each open path.
+template <typename Visit>
+void ForEachSegmentNear(const BezierShape& shape, const Box& near, double tolerance, bool closeAll, Visit&& visit) {
     for (const BezierPath& path : shape.paths) {
         const std::size_t n = SegmentCount(path);
         for (std::size_t i = 0; i < n; ++i) {
             const Cubic c = SegmentOf(path, i);
             const Box box = c.ControlBounds();
-            if (box.Intersects(near, tolerance)) out.push_back({c, box});
+            if (box.Intersects(near, tolerance)) visit(BoxedSegment{c, box});
         }
         if (closeAll && !path.closed && path.anchors.size() > 1) {
             const Point a = path.anchors.back().p, b = path.anchors.front().p;
             const Cubic c{a, a, b, b};
             const Box box = c.ControlBounds();
-            if (box.Intersects(near, tolerance)) out.push_back({c, box});
+            if (box.Intersects(near, tolerance)) visit(BoxedSegment{c, box});
         }
     }
+}
+
+std::vector<BoxedSegment> SegmentsNear(const BezierShape& shape, const Box& near, double tolerance) {
+    std::vector<BoxedSegment> out;
+    ForEachSegmentNear(shape, near, tolerance, false, [&](const BoxedSegment& s) { out.push_back(s); });
     return out;
 }
 
@@ -80,8 +87,8 @@ bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance) {
 bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double tolerance) {
     const Box boxA = ControlBounds(a), boxB = ControlBounds(b);
     if (boxA.IsEmpty() || boxB.IsEmpty() || !boxA.Intersects(boxB, tolerance)) return false;
-    const std::vector<BoxedSegment> sa = SegmentsNear(a, boxB, tolerance, false);
-    const std::vector<BoxedSegment> sb = SegmentsNear(b, boxA, tolerance, false);
+    const std::vector<BoxedSegment> sa = SegmentsNear(a, boxB, tolerance);
+    const std::vector<BoxedSegment> sb = SegmentsNear(b, boxA, tolerance);
     for (const BoxedSegment& x : sa)
         for (const BoxedSegment& y : sb)
             if (x.box.Intersects(y.box, tolerance) && CurvesMayTouch(x.curve, y.curve, tolerance)) return true;
@@ -92,8 +99,7 @@ int WindingNumber(const BezierShape& shape, Point q) {
     int winding = 0;
     constexpr double kInfinity = 1e300;
     const Box ray{q.x, q.y, kInfinity, q.y};
-    for (const BoxedSegment& s : SegmentsNear(shape, ray, 0.0, true))
-        winding += Crossings(s.curve, q, 0);
+    ForEachSegmentNear(shape, ray, 0.0, true, [&](const BoxedSegment& s) { winding += Crossings(s.curve, q, 0); });
     return winding;
 }
 

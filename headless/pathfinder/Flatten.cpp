@@ -175,12 +175,38 @@ private:
             Record(box);
             return;
         }
+        if (piece.IsStraight()) {
+            RecordLineInChunks(piece.p0, piece.p3, chunks);
+            return;
+        }
         const double perChunk =
-            piece.IsStraight()
-                ? 1.0 / static_cast<double>(chunks)
-                : std::ceil(static_cast<double>(steps) / static_cast<double>(chunks)) / static_cast<double>(steps);
+            std::ceil(static_cast<double>(steps) / static_cast<double>(chunks)) / static_cast<double>(steps);
         for (double from = 0.0; from < 1.0; from += perChunk) {
             const Box part = piece.SubCurve(from, std::min(1.0, from + perChunk)).ControlBounds();
+            if (part.Intersects(options_.focus, options_.tolerance)) Record(part);
+        }
+    }
+    // A line's chunks are the boxes of its equal parts; only the parts within reach of the focus are looked at.
+    void RecordLineInChunks(Point a, Point b, std::size_t chunks) {
+        const double n = static_cast<double>(chunks), reach = options_.tolerance;
+        double lo = 0.0, hi = 1.0;
+        // The parameters where each coordinate of the line lies within the focus widened by the reach.
+        auto clip = [&](double from, double to, double min, double max) {
+            if (from == to) return;
+            double t0 = (min - reach - from) / (to - from), t1 = (max + reach - from) / (to - from);
+            if (t0 > t1) std::swap(t0, t1);
+            lo = std::max(lo, t0);
+            hi = std::min(hi, t1);
+        };
+        clip(a.x, b.x, options_.focus.minX, options_.focus.maxX);
+        clip(a.y, b.y, options_.focus.minY, options_.focus.maxY);
+        if (lo > hi) return;
+        const std::size_t first = static_cast<std::size_t>(std::max(0.0, std::floor(lo * n) - 1.0));
+        const std::size_t last = std::min(chunks, static_cast<std::size_t>(std::ceil(hi * n)) + 1);
+        for (std::size_t k = first; k < last; ++k) {
+            Box part = Box::Empty();
+            part.Include(Lerp(a, b, static_cast<double>(k) / n));
+            part.Include(k + 1 == chunks ? b : Lerp(a, b, static_cast<double>(k + 1) / n));
             if (part.Intersects(options_.focus, options_.tolerance)) Record(part);
         }
     }

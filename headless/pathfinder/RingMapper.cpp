@@ -173,7 +173,8 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     out = BezierPath{};
     const std::size_t m = ring.size();
     if (m < 3) return true;
-    std::vector<EdgeMatch> matches(m);
+    std::vector<EdgeMatch>& matches = matches_;
+    matches.assign(m, EdgeMatch{});
     int preferred = -1;
     for (std::size_t i = 0; i < m; ++i) {
         const ClipperLib::IntPoint& p = ring[i];
@@ -196,8 +197,10 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         }
     }
     // Stretches and the polygon vertex each one starts at; an unmatched short edge is a straight bridge (flat -1).
-    std::vector<Stretch> runs;
-    std::vector<std::size_t> startVertex;
+    std::vector<Stretch>& runs = runs_;
+    std::vector<std::size_t>& startVertex = startVertex_;
+    runs.clear();
+    startVertex.clear();
     for (std::size_t k = 0; k < m; ++k) {
         const std::size_t i = (start + k) % m;
         const EdgeMatch& e = matches[i];
@@ -214,7 +217,8 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         const double n = static_cast<double>(f.segmentCount);
         if (f.closed && std::abs(std::abs(runs[0].length) - n) <= kContinuity * n) {
             // The whole source loop: keep its own anchors.
-            std::vector<Cubic> pieces;
+            std::vector<Cubic>& pieces = pieces_;
+            pieces.clear();
             EmitStretch(index_.SourceOf(runs[0].flat), 0.0, runs[0].length > 0 ? n : -n, pieces);
             out = BuildPath(pieces, true);
             return true;
@@ -222,7 +226,8 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     }
     // Refine each junction where one stretch hands over to the next.
     const std::size_t r = runs.size();
-    std::vector<Point> junction(r);  // junction[k]: where run k starts
+    std::vector<Point>& junction = junction_;  // junction[k]: where run k starts
+    junction.assign(r, Point{});
     for (std::size_t k = 0; k < r; ++k) {
         Stretch& prev = runs[(k + r - 1) % r];
         Stretch& next = runs[k];
@@ -239,7 +244,8 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         next.from += shift;
         next.length -= shift;
     }
-    std::vector<Cubic> pieces;
+    std::vector<Cubic>& pieces = pieces_;
+    pieces.clear();
     for (std::size_t k = 0; k < r; ++k) {
         const Point from = junction[k], to = junction[(k + 1) % r];
         const std::size_t first = pieces.size();

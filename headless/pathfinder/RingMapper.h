@@ -59,6 +59,12 @@ private:
     Tolerances tolerances_;
     double onEdgeDistance_;  // clipper units: rounding of crossings puts them within 0.71 of both edges
     std::vector<VertexRef> refsP_, refsQ_;
+    // Working space of MapRing, kept between rings.
+    std::vector<EdgeMatch> matches_;
+    std::vector<Stretch> runs_;
+    std::vector<std::size_t> startVertex_;
+    std::vector<Point> junction_;
+    std::vector<Cubic> pieces_;
 };
 
 }  // namespace pathfinder
