@@ -16,47 +16,6 @@ double Length(Point p) {
     return std::hypot(p.x, p.y);
 }
 
-// Segments whose control box overlaps no other segment's box of the same object: replacing such a curve by its
-// chord cannot change how the object's own outlines meet.
-std::vector<std::vector<bool>> IsolatedSegments(const BezierShape& shape) {
-    struct Entry {
-        Box box;
-        std::size_t path, segment;
-    };
-    std::vector<Entry> entries;
-    std::vector<std::vector<bool>> isolated(shape.paths.size());
-    for (std::size_t p = 0; p < shape.paths.size(); ++p) {
-        const std::size_t n = SegmentCount(shape.paths[p]);
-        isolated[p].assign(n, true);
-        for (std::size_t s = 0; s < n; ++s)
-            entries.push_back({SegmentOf(shape.paths[p], s).ControlBounds(), p, s});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.box.minX < b.box.minX; });
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        for (std::size_t j = i + 1; j < entries.size() && entries[j].box.minX < entries[i].box.maxX; ++j) {
-            if (!entries[i].box.OverlapsInterior(entries[j].box)) continue;
-            isolated[entries[i].path][entries[i].segment] = false;
-            isolated[entries[j].path][entries[j].segment] = false;
-        }
-    }
-    return isolated;
-}
-
-void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
-    if (!flat.points.empty() && flat.points.back() == p) {  // collapsed by rounding or a zero-length segment
-        flat.leaveParams.back() = u;
-        return;
-    }
-    flat.points.push_back(p);
-    flat.params.push_back(u);
-    flat.leaveParams.push_back(u);
-}
-
-// Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
-constexpr std::size_t kFineSteps = 6;
-constexpr int kMaxSplitDepth = 24;
-constexpr std::size_t kMaxChunks = 64;
-
 // Parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
 void TurningParams(double a, double b, double c, double d, std::vector<double>& out) {
     // Half the derivative's coefficients: qa t^2 + qb t + qc.
@@ -77,16 +36,9 @@ void TurningParams(double a, double b, double c, double d, std::vector<double>& 
     if (q != 0.0) add(qc / q);
 }
 
-// The closed boxes meet in exactly one point.
-bool MeetInAPoint(const Box& a, const Box& b) {
-    return std::max(a.minX, b.minX) == std::min(a.maxX, b.maxX) && std::max(a.minY, b.minY) == std::min(a.maxY, b.maxY);
-}
-
-// Parameters cutting c into stretches monotone in x and y, or none when those stretches might come near each
-// other: then a polyline through points of the curve in order might cross itself once some of it is chords.
-// Each monotone stretch and every polyline through its points lie in the box of its ends, so ends' boxes that meet
-// only where consecutive stretches join keep any such polyline simple.
-std::vector<double> MonotoneCuts(const Cubic& c) {
+// Cuts of c at its turning points in x and y: 0, the turning parameters in order, 1. Between two cuts the curve is
+// monotone in both, so it and any polyline through its points in order lie in the box of the stretch's ends.
+std::vector<double> MonotoneParams(const Cubic& c) {
     std::vector<double> cuts{0.0};
     TurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
     TurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
@@ -94,19 +46,95 @@ std::vector<double> MonotoneCuts(const Cubic& c) {
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end(), [](double a, double b) { return b - a < 1e-9; }), cuts.end());
     cuts.back() = 1.0;
+    return cuts;
+}
+
+Box BoxOfEnds(Point a, Point b) {
+    Box box = Box::Empty();
+    box.Include(a);
+    box.Include(b);
+    return box;
+}
+
+// How far chords may stand in for a segment without changing how the object's own outlines meet: not at all, only
+// within its monotone stretches (their end boxes overlap no other stretch's of the object), or as one chord for the
+// whole segment (its control box overlaps no other segment's).
+enum class Isolation : unsigned char { kNone, kStretches, kWhole };
+
+// Sets kNone for both owners of every pair of boxes whose interiors overlap.
+template <typename Entry>
+void MarkOverlaps(std::vector<Entry>& entries, std::vector<std::vector<Isolation>>& isolation, Isolation lowered) {
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.box.minX < b.box.minX; });
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        for (std::size_t j = i + 1; j < entries.size() && entries[j].box.minX < entries[i].box.maxX; ++j) {
+            if (!entries[i].box.OverlapsInterior(entries[j].box)) continue;
+            for (const Entry* e : {&entries[i], &entries[j]}) {
+                Isolation& mark = isolation[e->path][e->segment];
+                mark = std::min(mark, lowered);
+            }
+        }
+    }
+}
+
+// Boxes that overlap only along an edge through the point two consecutive stretches share hold polylines that meet
+// only there: each stretch reaches that edge's line at its shared end alone.
+std::vector<std::vector<Isolation>> IsolatedSegments(const BezierShape& shape) {
+    struct Entry {
+        Box box;
+        std::size_t path, segment;
+    };
+    std::vector<Entry> segments, stretches;
+    std::vector<std::vector<Isolation>> isolation(shape.paths.size());
+    for (std::size_t p = 0; p < shape.paths.size(); ++p) {
+        const std::size_t n = SegmentCount(shape.paths[p]);
+        isolation[p].assign(n, Isolation::kWhole);
+        for (std::size_t s = 0; s < n; ++s) {
+            const Cubic c = SegmentOf(shape.paths[p], s);
+            segments.push_back({c.ControlBounds(), p, s});
+            const std::vector<double> cuts = MonotoneParams(c);
+            Point from = c.p0;
+            for (std::size_t k = 1; k < cuts.size(); ++k) {
+                const Point to = k + 1 == cuts.size() ? c.p3 : c.Evaluate(cuts[k]);
+                stretches.push_back({BoxOfEnds(from, to), p, s});
+                from = to;
+            }
+        }
+    }
+    MarkOverlaps(segments, isolation, Isolation::kStretches);
+    MarkOverlaps(stretches, isolation, Isolation::kNone);
+    return isolation;
+}
+
+void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
+    if (!flat.points.empty() && flat.points.back() == p) {  // collapsed by rounding or a zero-length segment
+        flat.leaveParams.back() = u;
+        return;
+    }
+    flat.points.push_back(p);
+    flat.params.push_back(u);
+    flat.leaveParams.push_back(u);
+}
+
+// Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
+constexpr std::size_t kFineSteps = 6;
+constexpr int kMaxSplitDepth = 24;
+constexpr std::size_t kMaxChunks = 64;
+
+// Cuts of c into monotone stretches, or none when those stretches might come near each other: then a polyline
+// through points of the curve in order might cross itself once some of it is chords. Consecutive stretches' boxes
+// share the corner where they join and may share an edge through it, not more.
+std::vector<double> MonotoneCuts(const Cubic& c) {
+    std::vector<double> cuts = MonotoneParams(c);
     std::vector<Box> boxes;
     Point from = c.p0;
     for (std::size_t i = 1; i < cuts.size(); ++i) {
         const Point to = c.Evaluate(cuts[i]);
-        Box b = Box::Empty();
-        b.Include(from);
-        b.Include(to);
-        boxes.push_back(b);
+        boxes.push_back(BoxOfEnds(from, to));
         from = to;
     }
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            if (j == i + 1 ? !MeetInAPoint(boxes[i], boxes[j]) : boxes[i].Intersects(boxes[j])) return {};
+            if (j == i + 1 ? boxes[i].OverlapsInterior(boxes[j]) : boxes[i].Intersects(boxes[j])) return {};
     return cuts;
 }
 
@@ -132,9 +160,12 @@ public:
         EndAt(t1);
     }
 
-    // Chords where the stretch keeps clear of the other object, uniform steps where it comes near.
+    // Chords where the stretch keeps clear of the other object, uniform steps where it comes near. The stretch is
+    // monotone in x and y, so the curve and its chord both lie in the box of its ends.
     void Adaptive(const Cubic& piece, double t0, double t1, int depth) {
-        const Box box = piece.ControlBounds();
+        Box box = Box::Empty();
+        box.Include(piece.p0);
+        box.Include(piece.p3);
         if (!NearOther(box)) {
             Record(box);
             EndAt(t1);
@@ -218,10 +249,10 @@ private:
     double s_;
 };
 
-// Flattens one path. A segment that isolated marks may be replaced by chords away from the other object; with
+// Flattens one path. A segment that isolation allows may be replaced by chords away from the other object; with
 // anchorsOnly, every segment becomes its chord.
 FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const FlattenOptions& options,
-                     const std::vector<bool>* isolated, bool anchorsOnly) {
+                     const std::vector<Isolation>* isolation, bool anchorsOnly) {
     FlatPath flat;
     flat.object = object;
     flat.pathIndex = static_cast<int>(p);
@@ -239,8 +270,9 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
             segment.Uniform(c, 0.0, 1.0, 1);
             continue;
         }
-        const bool mayChord = isolated && (*isolated)[s];
-        if (mayChord && !segment.NearOther(c.ControlBounds())) {
+        const Isolation isolated = isolation ? (*isolation)[s] : Isolation::kNone;
+        const bool mayChord = isolated != Isolation::kNone;
+        if (isolated == Isolation::kWhole && !segment.NearOther(c.ControlBounds())) {
             segment.Uniform(c, 0.0, 1.0, 1);
             continue;
         }
@@ -307,8 +339,8 @@ Point FromClipper(const ClipperLib::IntPoint& p, double scale) {
 
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out) {
     const bool mayChord = !options.focus.IsEmpty() && !options.anchorsOnly;
-    const std::vector<std::vector<bool>> isolated =
-        mayChord ? IsolatedSegments(shape) : std::vector<std::vector<bool>>{};
+    const std::vector<std::vector<Isolation>> isolated =
+        mayChord ? IsolatedSegments(shape) : std::vector<std::vector<Isolation>>{};
     for (std::size_t p = 0; p < shape.paths.size(); ++p) {
         const BezierPath& path = shape.paths[p];
         if (path.anchors.empty()) continue;
