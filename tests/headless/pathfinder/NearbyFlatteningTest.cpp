@@ -75,8 +75,27 @@ int PiecesHolding(const CropResult& r, CropRole role, Point q) {
     return count;
 }
 
-// Both ways round: the pieces of each side add up to it, and sampled points away from both outlines lie in the
-// overlap when in both inputs and in the top-only piece when in the top object alone, each in one piece at most.
+// Sampled points around the shape, away from both outlines, lie in the overlap when in both inputs and in the
+// top-only piece when in the top object alone, each in one piece at most.
+void ExpectPointsWhereTheyBelong(const CropResult& r, const BezierShape& top, const BezierShape& under,
+                                 const BezierShape& region, const BezierShape& shape, int samples,
+                                 const std::string& label, std::mt19937& rng) {
+    const Box box = ControlBounds(shape);
+    const double grow = (box.maxX - box.minX) / 4;
+    std::uniform_real_distribution<double> x(box.minX - grow, box.maxX + grow), y(box.minY - grow, box.maxY + grow);
+    for (int k = 0; k < samples; ++k) {
+        const Point q{x(rng), y(rng)};
+        if (NearOutline(region, q, 1e-3) || NearOutline(shape, q, 1e-3)) continue;
+        const bool inTop = IsInsideFill(top, q), inUnder = IsInsideFill(under, q);
+        EXPECT_EQ(PiecesHolding(r, CropRole::kOverlap, q), inTop && inUnder ? 1 : 0)
+            << label << " at " << q.x << ", " << q.y;
+        EXPECT_EQ(PiecesHolding(r, CropRole::kTopOnly, q), inTop && !inUnder ? 1 : 0)
+            << label << " at " << q.x << ", " << q.y;
+    }
+}
+
+// Both ways round: the pieces of each side add up to it, overlap pieces are exact sub-curves, and sampled points
+// lie where they belong.
 void ExpectSoundCrop(const BezierShape& region, const BezierShape& shape, const std::string& label, std::mt19937& rng) {
     for (const auto& [top, under] : {std::pair{&region, &shape}, std::pair{&shape, &region}}) {
         const CropResult r = Crop(*top, *under);
@@ -91,18 +110,7 @@ void ExpectSoundCrop(const BezierShape& region, const BezierShape& shape, const 
                 for (const Cubic& s : SegmentsOf(path))
                     EXPECT_TRUE(IsExactSubCurve(s, {top, under})) << label;
         }
-        const Box box = ControlBounds(shape);
-        const double grow = (box.maxX - box.minX) / 4;
-        std::uniform_real_distribution<double> x(box.minX - grow, box.maxX + grow), y(box.minY - grow, box.maxY + grow);
-        for (int k = 0; k < 24; ++k) {
-            const Point q{x(rng), y(rng)};
-            if (NearOutline(region, q, 1e-3) || NearOutline(shape, q, 1e-3)) continue;
-            const bool inTop = IsInsideFill(*top, q), inUnder = IsInsideFill(*under, q);
-            EXPECT_EQ(PiecesHolding(r, CropRole::kOverlap, q), inTop && inUnder ? 1 : 0)
-                << label << " at " << q.x << ", " << q.y;
-            EXPECT_EQ(PiecesHolding(r, CropRole::kTopOnly, q), inTop && !inUnder ? 1 : 0)
-                << label << " at " << q.x << ", " << q.y;
-        }
+        ExpectPointsWhereTheyBelong(r, *top, *under, region, shape, 24, label, rng);
     }
 }
 
@@ -116,6 +124,49 @@ TEST(NearbyFlattening, ShapesAcrossADetailedRegion) {
         const Point onOutline{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)};
         const BezierShape shape = ShapeAround(onOutline, 2 + 30 * unit(rng), rng);
         ExpectSoundCrop(region, shape, "case " + std::to_string(c) + " of " + std::to_string(segments), rng);
+    }
+}
+
+// A closed loop whose handles point anywhere and reach far: segments that turn back in x or y, S-bends, loops and
+// stretches of the outline passing close by each other, so that chords within monotone stretches are put to the test.
+BezierShape Wiggle(Point at, double size, std::mt19937& rng) {
+    std::uniform_real_distribution<double> unit(0, 1);
+    BezierPath path;
+    path.closed = true;
+    const int n = 3 + static_cast<int>(rng() % 7);
+    for (int i = 0; i < n; ++i) {
+        const double a = 2 * kPi * (i + unit(rng) * 0.8) / n, radius = size * (0.3 + unit(rng));
+        const Point p{at.x + radius * std::cos(a), at.y + radius * std::sin(a)};
+        const double turn = unit(rng) * 2 * kPi, h = size * 1.2 * unit(rng);
+        const Point handle{h * std::cos(turn), h * std::sin(turn)};
+        path.anchors.push_back(Anchor{p, {p.x - handle.x, p.y - handle.y}, {p.x + handle.x, p.y + handle.y}});
+    }
+    return Shape({path});
+}
+
+BezierShape WithRule(BezierShape shape, bool evenOdd) {
+    if (evenOdd) shape.fillRule = FillRule::kEvenOdd;
+    return shape;
+}
+
+TEST(NearbyFlattening, WigglingShapesAcrossCurvedAndStraightRegions) {
+    std::mt19937 rng(1406);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int c = 0; c < 200; ++c) {
+        const bool curved = c % 2 == 0;
+        const BezierShape region = curved
+                                       ? Shape({WavyLoop(500, 500, 300, 4 + static_cast<int>(rng() % 40), 3.0, rng)})
+                                       : Shape({Polygon({{200, 200}, {800, 260}, {560, 500}, {790, 800}, {230, 740}})});
+        const double a = unit(rng) * 2 * kPi;
+        const Point at = curved ? Point{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)}
+                                : Point{200 + 600 * unit(rng), 200 + 60 * unit(rng)};
+        const BezierShape shape = WithRule(Wiggle(at, 3 + 40 * unit(rng), rng), c % 3 == 0);
+        // A loop that crosses itself has no signed area to add up to: the sampled points decide.
+        for (const auto& [top, under] : {std::pair{&region, &shape}, std::pair{&shape, &region}}) {
+            const CropResult r = Crop(*top, *under);
+            ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
+            ExpectPointsWhereTheyBelong(r, *top, *under, region, shape, 64, "wiggle " + std::to_string(c), rng);
+        }
     }
 }
 
