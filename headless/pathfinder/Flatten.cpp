@@ -2,6 +2,7 @@
 #include "headless/pathfinder/Flatten.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -17,7 +18,32 @@ double Length(Point p) {
 }
 
 // Parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
-void TurningParams(double a, double b, double c, double d, std::vector<double>& out) {
+// Parameters cutting a segment: at most its two ends and two turning points in each coordinate.
+class Cuts {
+public:
+    void push_back(double t) { t_[n_++] = t; }
+    std::size_t size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+    double operator[](std::size_t i) const { return t_[i]; }
+    void clear() { n_ = 0; }
+    double& back() { return t_[n_ - 1]; }
+    // Sorts the parameters and keeps one of each run closer together than merge.
+    void SortAndMerge(double merge) {
+        for (std::size_t i = 1; i < n_; ++i)
+            for (std::size_t j = i; j > 0 && t_[j] < t_[j - 1]; --j)
+                std::swap(t_[j], t_[j - 1]);
+        std::size_t kept = n_ > 0 ? 1 : 0;
+        for (std::size_t i = 1; i < n_; ++i)
+            if (t_[i] - t_[kept - 1] >= merge) t_[kept++] = t_[i];
+        n_ = kept;
+    }
+
+private:
+    std::array<double, 6> t_{};
+    std::size_t n_ = 0;
+};
+
+void TurningParams(double a, double b, double c, double d, Cuts& out) {
     // Half the derivative's coefficients: qa t^2 + qb t + qc.
     const double qa = d - 3.0 * c + 3.0 * b - a, qb = 2.0 * (c - 2.0 * b + a), qc = b - a;
     const double size = std::max({std::abs(qa), std::abs(qb), std::abs(qc)});
@@ -38,13 +64,15 @@ void TurningParams(double a, double b, double c, double d, std::vector<double>& 
 
 // Cuts of c at its turning points in x and y: 0, the turning parameters in order, 1. Between two cuts the curve is
 // monotone in both, so it and any polyline through its points in order lie in the box of the stretch's ends.
-std::vector<double> MonotoneParams(const Cubic& c) {
-    std::vector<double> cuts{0.0};
-    TurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
-    TurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
+Cuts MonotoneParams(const Cubic& c) {
+    Cuts cuts;
+    cuts.push_back(0.0);
+    if (!c.IsStraight()) {
+        TurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
+        TurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
+    }
     cuts.push_back(1.0);
-    std::sort(cuts.begin(), cuts.end());
-    cuts.erase(std::unique(cuts.begin(), cuts.end(), [](double a, double b) { return b - a < 1e-9; }), cuts.end());
+    cuts.SortAndMerge(1e-9);
     cuts.back() = 1.0;
     return cuts;
 }
@@ -91,7 +119,7 @@ std::vector<std::vector<Isolation>> IsolatedSegments(const BezierShape& shape) {
         for (std::size_t s = 0; s < n; ++s) {
             const Cubic c = SegmentOf(shape.paths[p], s);
             segments.push_back({c.ControlBounds(), p, s});
-            const std::vector<double> cuts = MonotoneParams(c);
+            const Cuts cuts = MonotoneParams(c);
             Point from = c.p0;
             for (std::size_t k = 1; k < cuts.size(); ++k) {
                 const Point to = k + 1 == cuts.size() ? c.p3 : c.Evaluate(cuts[k]);
@@ -123,18 +151,19 @@ constexpr std::size_t kMaxChunks = 64;
 // Cuts of c into monotone stretches, or none when those stretches might come near each other: then a polyline
 // through points of the curve in order might cross itself once some of it is chords. Consecutive stretches' boxes
 // share the corner where they join and may share an edge through it, not more.
-std::vector<double> MonotoneCuts(const Cubic& c) {
-    std::vector<double> cuts = MonotoneParams(c);
-    std::vector<Box> boxes;
+Cuts MonotoneCuts(const Cubic& c) {
+    Cuts cuts = MonotoneParams(c);
+    std::array<Box, 5> boxes;
+    const std::size_t count = cuts.size() - 1;
     Point from = c.p0;
-    for (std::size_t i = 1; i < cuts.size(); ++i) {
-        const Point to = c.Evaluate(cuts[i]);
-        boxes.push_back(BoxOfEnds(from, to));
+    for (std::size_t i = 0; i < count; ++i) {
+        const Point to = c.Evaluate(cuts[i + 1]);
+        boxes[i] = BoxOfEnds(from, to);
         from = to;
     }
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            if (j == i + 1 ? boxes[i].OverlapsInterior(boxes[j]) : boxes[i].Intersects(boxes[j])) return {};
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = i + 1; j < count; ++j)
+            if (j == i + 1 ? boxes[i].OverlapsInterior(boxes[j]) : boxes[i].Intersects(boxes[j])) cuts.clear();
     return cuts;
 }
 
@@ -277,7 +306,7 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
             continue;
         }
         const std::size_t steps = FlatteningSteps(c, options.tolerance);
-        const std::vector<double> cuts = mayChord && steps > kFineSteps ? MonotoneCuts(c) : std::vector<double>{};
+        const Cuts cuts = mayChord && steps > kFineSteps ? MonotoneCuts(c) : Cuts{};
         if (cuts.empty()) {
             segment.Uniform(c, 0.0, 1.0, steps);
             continue;
