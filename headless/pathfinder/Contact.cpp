@@ -108,4 +108,17 @@ bool IsInsideFill(const BezierShape& shape, Point q) {
     return shape.fillRule == FillRule::kEvenOdd ? (w % 2) != 0 : w != 0;
 }
 
+bool AnchorsOnBothSides(const BezierShape& paths, const BezierShape& other, const Box& otherBox) {
+    for (const BezierPath& path : paths.paths) {
+        bool seenInside = false, seenOutside = false;
+        for (const Anchor& a : path.anchors) {
+            const bool inBox =
+                a.p.x >= otherBox.minX && a.p.x <= otherBox.maxX && a.p.y >= otherBox.minY && a.p.y <= otherBox.maxY;
+            (inBox && IsInsideFill(other, a.p) ? seenInside : seenOutside) = true;
+            if (seenInside && seenOutside) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace pathfinder

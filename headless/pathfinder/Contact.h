@@ -13,6 +13,10 @@ bool OutlinesMayTouch(const BezierShape& a, const BezierShape& b, double toleran
 // The same for two curves: false only when no point of a comes within tolerance of b.
 bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance);
 
+// True when some path of paths has anchors on both sides of other's fill, so that it crosses other's outline: a
+// cheaper proof of a meeting than OutlinesMayTouch. otherBox is other's control box.
+bool AnchorsOnBothSides(const BezierShape& paths, const BezierShape& other, const Box& otherBox);
+
 // Winding number of the shape's outlines around q, every path closed as a fill closes it.
 int WindingNumber(const BezierShape& shape, Point q);
 bool IsInsideFill(const BezierShape& shape, Point q);

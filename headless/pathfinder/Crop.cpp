@@ -25,21 +25,6 @@ bool AllPathsInside(const BezierShape& paths, const BezierShape& region, bool in
     return true;
 }
 
-// A path with anchors on both sides of the other object's fill crosses its outline: a cheaper proof of a crossing
-// than looking for where the outlines meet.
-bool AnchorsOnBothSides(const BezierShape& paths, const BezierShape& other, const Box& otherBox) {
-    for (const BezierPath& path : paths.paths) {
-        bool seenInside = false, seenOutside = false;
-        for (const Anchor& a : path.anchors) {
-            const bool inBox =
-                a.p.x >= otherBox.minX && a.p.x <= otherBox.maxX && a.p.y >= otherBox.minY && a.p.y <= otherBox.maxY;
-            (inBox && IsInsideFill(other, a.p) ? seenInside : seenOutside) = true;
-            if (seenInside && seenOutside) return true;
-        }
-    }
-    return false;
-}
-
 // Where outlines do not meet, each path lies wholly inside or outside the other object's fill.
 Placement Place(const BezierShape& top, const BezierShape& under, const Box& topBox, const Box& underBox,
                 double tolerance) {

@@ -306,7 +306,10 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
             continue;
         }
         const std::size_t steps = FlatteningSteps(c, options.tolerance);
-        const Cuts cuts = mayChord && steps > kFineSteps ? MonotoneCuts(c) : Cuts{};
+        // Lines alone may cross themselves: any cut into monotone stretches will do.
+        const Cuts cuts = !mayChord || steps <= kFineSteps ? Cuts{}
+                          : options.keepOwnCrossings       ? MonotoneCuts(c)
+                                                           : MonotoneParams(c);
         if (cuts.empty()) {
             segment.Uniform(c, 0.0, 1.0, steps);
             continue;
@@ -368,15 +371,21 @@ Point FromClipper(const ClipperLib::IntPoint& p, double scale) {
 
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out) {
     const bool mayChord = !options.focus.IsEmpty() && !options.anchorsOnly;
-    const std::vector<std::vector<Isolation>> isolated =
-        mayChord ? IsolatedSegments(shape) : std::vector<std::vector<Isolation>>{};
+    std::vector<std::vector<Isolation>> isolated;
+    if (mayChord && options.keepOwnCrossings) {
+        isolated = IsolatedSegments(shape);
+    } else if (mayChord) {
+        for (const BezierPath& path : shape.paths)
+            isolated.emplace_back(SegmentCount(path), Isolation::kWhole);
+    }
     for (std::size_t p = 0; p < shape.paths.size(); ++p) {
         const BezierPath& path = shape.paths[p];
         if (path.anchors.empty()) continue;
         FlatPath flat = FlattenPath(path, object, p, options, mayChord ? &isolated[p] : nullptr, options.anchorsOnly);
         // Anchors that all round to one point may still be joined by curves that reach out.
         if (options.anchorsOnly && flat.points.size() < 2) flat = FlattenPath(path, object, p, options, nullptr, false);
-        if (mayChord && !ChordsKeepTheFace(path, flat)) flat = FlattenPath(path, object, p, options, nullptr, false);
+        if (mayChord && options.keepOwnCrossings && !ChordsKeepTheFace(path, flat))
+            flat = FlattenPath(path, object, p, options, nullptr, false);
         if (flat.points.size() < 2) continue;
         out.push_back(std::move(flat));
     }

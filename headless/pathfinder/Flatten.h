@@ -43,6 +43,9 @@ struct FlattenOptions {
     // Receives boxes holding this object's curves and polyline together, stretch by stretch, for the other
     // object's near.
     std::vector<Box>* stretchBoxes = nullptr;
+    // False when the polylines are read only as lines against the other object, never as areas: then how the
+    // object's own paths cross one another does not matter, and chords may pass over them.
+    bool keepOwnCrossings = true;
 };
 
 // Number of uniform steps that keep a cubic within tolerance of its polyline.

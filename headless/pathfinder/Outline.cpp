@@ -155,12 +155,38 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
     const double tolerance = options.tolerances.flatten, scale = options.tolerances.clipperScale;
     const BezierShape filledTop = FilledForm(top);
     const bool hides = options.topFilled && HasExtent(filledTop);
-    const bool meet = OutlinesMayTouch(hides ? filledTop : top, under, tolerance);
-    std::vector<FlatPath> flats;
     const Box topBox = ControlBounds(filledTop), underBox = ControlBounds(under);
-    // Outlines that do not meet are emitted whole from their sources: their polylines are never read.
-    FlattenShape(top, kTop, {tolerance, scale, meet ? underBox : Box::Empty(), !meet}, flats);
-    FlattenShape(under, kUnder, {tolerance, scale, meet ? topBox : Box::Empty(), !meet}, flats);
+    const bool meet = (hides && AnchorsOnBothSides(under, filledTop, topBox)) ||
+                      OutlinesMayTouch(hides ? filledTop : top, under, tolerance);
+    std::vector<FlatPath> flats, topAreas;
+    bool fillHasChords = false;
+    if (meet) {
+        // The top object fine where the lower one lies, the lower one fine only near the top one's stretches
+        // (those of its paths and of the fill that closes them) that came out fine.
+        std::vector<Box> stretches;
+        FlattenOptions topOptions{tolerance, scale, underBox};
+        topOptions.stretchBoxes = &stretches;
+        FlattenShape(top, kTop, topOptions, flats);
+        fillHasChords = hides && top.paths.size() != ClosedOf(flats, kTop).size();
+        if (fillHasChords)
+            FlattenShape(filledTop, kTop, topOptions, topAreas);
+        else
+            topAreas = ClosedOf(flats, kTop);
+        std::vector<Box> near;
+        for (const Box& b : stretches)
+            if (b.Intersects(underBox, tolerance)) near.push_back(b);
+        Box focus = topBox;
+        focus.Include(ControlBounds(top));
+        FlattenOptions underOptions{tolerance, scale, focus};
+        underOptions.near = &near;
+        // The lower object's paths are areas only for the top object's open paths.
+        underOptions.keepOwnCrossings = top.paths.size() != ClosedOf(flats, kTop).size();
+        FlattenShape(under, kUnder, underOptions, flats);
+    } else {
+        // Outlines that do not meet are emitted whole from their sources: their polylines are never read.
+        FlattenShape(top, kTop, {tolerance, scale, Box::Empty(), true}, flats);
+        FlattenShape(under, kUnder, {tolerance, scale, Box::Empty(), true}, flats);
+    }
     const PolylineIndex index(std::move(flats), {&top, &under});
     Work work{&index, scale, 10.0 * tolerance + 4.0 / scale, {}, {}};
     work.cuts.resize(index.Flats().size());
@@ -169,12 +195,7 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         const std::vector<FlatPath>& all = index.Flats();
         // The lower object's outlines against the top object's area (its fill when it hides, else its closed
         // paths): crossings, and what lies beneath.
-        std::vector<FlatPath> topAreas;
-        work.fillHasChords = hides && top.paths.size() != ClosedOf(all, kTop).size();
-        if (work.fillHasChords)
-            FlattenShape(filledTop, kTop, {tolerance, scale, underBox}, topAreas);
-        else
-            topAreas = ClosedOf(all, kTop);
+        work.fillHasChords = fillHasChords;
         const std::vector<FlatPath> underAreas = ClosedOf(all, kUnder);
         const std::vector<ClipperLib::Path> underLines = LinesOf(all, kUnder, false);
         for (const auto type : {ClipperLib::ctIntersection, ClipperLib::ctDifference}) {
