@@ -416,12 +416,15 @@ private:
 
     // A use draws its target in the target's own user space. A target drawn in place is written with its
     // coordinates on the page (baked, or carried with an absolute transform), so the written use has to undo the
-    // transforms of the target's ancestors; definitions are written as they came and need nothing.
+    // transforms of the target's ancestors. Only groups are taken apart: a target inside any other element
+    // (definitions, a nested svg, a text) is written as it came, within it, and needs nothing.
     Matrix WrittenUseMatrix(const Matrix& ctm, pugi::xml_node target, const Matrix& contentCtm) const {
         std::vector<pugi::xml_node> ancestors;
         for (pugi::xml_node n = target; n && n != source_.Root(); n = n.parent()) {
             if (IsDefinition(n.name()) || IsPreamble(n.name())) return ctm;
-            if (n != target) ancestors.push_back(n);
+            if (n == target) continue;
+            if (std::string_view(n.name()) != "g") return ctm;
+            ancestors.push_back(n);
         }
         Matrix placed;  // the target's parent's user space on the page
         for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
