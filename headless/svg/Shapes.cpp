@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "headless/svg/Css.h"
 #include "headless/svg/PathData.h"
 #include "headless/svg/Scanner.h"
 
@@ -12,17 +13,65 @@ namespace {
 
 constexpr double kKappa = 0.5522847498307936;
 
-double Attribute(pugi::xml_node element, const char* name, const LengthContext& context, LengthAxis axis,
-                 std::string& error, double fallback = 0) {
-    const pugi::xml_attribute attribute = element.attribute(name);
-    if (!attribute) return fallback;
-    const auto value = ParseLength(attribute.value(), context, axis);
-    if (!value) {
-        error = std::string("bad length in ") + name + ": '" + attribute.value() + "'";
-        return fallback;
+// A shape's lengths. Those that are also CSS properties may be given in the style attribute, which outranks the
+// attribute of the same name. "auto" there means no size for a rect and a corner radius taken from the other one;
+// other values that are no plain length (calc()) leave it to the attribute.
+class ShapeLengths {
+public:
+    ShapeLengths(pugi::xml_node element, const LengthContext& context) : element_(element), context_(context) {
+        const std::string_view style = element.attribute("style").value();
+        if (style.empty()) return;
+        for (auto& [name, value] : ParseDeclarations(style)) {
+            const bool known = value == "auto" ? MayBeAuto(name)
+                                               : IsGeometryProperty(name) &&
+                                                     ParseLength(value, context, LengthAxis::kOther).has_value();
+            if (known) styled_.emplace_back(std::move(name), std::move(value));
+        }
     }
-    return *value;
-}
+
+    bool Has(const char* name) const {
+        const std::string* styled = Styled(name);
+        return styled ? *styled != "auto" : static_cast<bool>(element_.attribute(name));
+    }
+
+    double Get(const char* name, LengthAxis axis, double fallback = 0) {
+        if (const std::string* styled = Styled(name)) {
+            if (*styled == "auto") return fallback;
+            if (const auto value = ParseLength(*styled, context_, axis)) return *value;
+        }
+        const pugi::xml_attribute attribute = element_.attribute(name);
+        if (!attribute) return fallback;
+        const auto value = ParseLength(attribute.value(), context_, axis);
+        if (!value) {
+            error_ = std::string("bad length in ") + name + ": '" + attribute.value() + "'";
+            return fallback;
+        }
+        return *value;
+    }
+
+    const std::string& Error() const { return error_; }
+
+private:
+    static bool IsGeometryProperty(std::string_view name) {
+        return name == "x" || name == "y" || name == "width" || name == "height" || name == "rx" || name == "ry" ||
+               name == "cx" || name == "cy" || name == "r";
+    }
+
+    static bool MayBeAuto(std::string_view name) {
+        return name == "width" || name == "height" || name == "rx" || name == "ry";
+    }
+
+    const std::string* Styled(std::string_view name) const {
+        for (auto it = styled_.rbegin(); it != styled_.rend(); ++it)
+            if (it->first == name) return &it->second;
+        return nullptr;
+    }
+
+    pugi::xml_node element_;
+    const LengthContext& context_;
+    Declarations styled_;
+    std::string error_;
+};
 
 void AddLine(Subpath& s, Point to) {
     const Point from = s.points.back();
@@ -44,15 +93,15 @@ Subpath Ellipse(double cx, double cy, double rx, double ry) {
 }
 
 std::string RectSubpaths(pugi::xml_node e, const LengthContext& c, std::vector<Subpath>& out) {
-    std::string error;
-    const double x = Attribute(e, "x", c, LengthAxis::kX, error);
-    const double y = Attribute(e, "y", c, LengthAxis::kY, error);
-    const double w = Attribute(e, "width", c, LengthAxis::kX, error);
-    const double h = Attribute(e, "height", c, LengthAxis::kY, error);
-    const bool hasRx = e.attribute("rx"), hasRy = e.attribute("ry");
-    double rx = Attribute(e, "rx", c, LengthAxis::kX, error);
-    double ry = Attribute(e, "ry", c, LengthAxis::kY, error);
-    if (!error.empty()) return error;
+    ShapeLengths lengths(e, c);
+    const double x = lengths.Get("x", LengthAxis::kX);
+    const double y = lengths.Get("y", LengthAxis::kY);
+    const double w = lengths.Get("width", LengthAxis::kX);
+    const double h = lengths.Get("height", LengthAxis::kY);
+    const bool hasRx = lengths.Has("rx"), hasRy = lengths.Has("ry");
+    double rx = lengths.Get("rx", LengthAxis::kX);
+    double ry = lengths.Get("ry", LengthAxis::kY);
+    if (!lengths.Error().empty()) return lengths.Error();
     if (w < 0 || h < 0) return "negative width or height";
     if (rx < 0 || ry < 0) return "negative corner radius";
     if (w == 0 || h == 0) return {};
@@ -111,32 +160,32 @@ bool IsShapeElement(std::string_view name) {
 
 std::string ShapeSubpaths(pugi::xml_node e, const LengthContext& c, std::vector<Subpath>& out) {
     const std::string_view name = e.name();
-    std::string error;
     if (name == "path") return ParsePathData(e.attribute("d").value(), out);
     if (name == "rect") return RectSubpaths(e, c, out);
     if (name == "polyline" || name == "polygon") return PointsSubpath(e, name == "polygon", out);
+    ShapeLengths lengths(e, c);
     if (name == "line") {
-        const Point a{Attribute(e, "x1", c, LengthAxis::kX, error), Attribute(e, "y1", c, LengthAxis::kY, error)};
-        const Point b{Attribute(e, "x2", c, LengthAxis::kX, error), Attribute(e, "y2", c, LengthAxis::kY, error)};
-        if (!error.empty()) return error;
+        const Point a{lengths.Get("x1", LengthAxis::kX), lengths.Get("y1", LengthAxis::kY)};
+        const Point b{lengths.Get("x2", LengthAxis::kX), lengths.Get("y2", LengthAxis::kY)};
+        if (!lengths.Error().empty()) return lengths.Error();
         Subpath s{{a}, false};
         AddLine(s, b);
         out.push_back(std::move(s));
         return {};
     }
-    const double cx = Attribute(e, "cx", c, LengthAxis::kX, error);
-    const double cy = Attribute(e, "cy", c, LengthAxis::kY, error);
+    const double cx = lengths.Get("cx", LengthAxis::kX);
+    const double cy = lengths.Get("cy", LengthAxis::kY);
     double rx, ry;
     if (name == "circle") {
-        rx = ry = Attribute(e, "r", c, LengthAxis::kOther, error);
+        rx = ry = lengths.Get("r", LengthAxis::kOther);
     } else {
-        const bool hasRx = e.attribute("rx"), hasRy = e.attribute("ry");
-        rx = Attribute(e, "rx", c, LengthAxis::kX, error);
-        ry = Attribute(e, "ry", c, LengthAxis::kY, error);
+        const bool hasRx = lengths.Has("rx"), hasRy = lengths.Has("ry");
+        rx = lengths.Get("rx", LengthAxis::kX);
+        ry = lengths.Get("ry", LengthAxis::kY);
         if (hasRx && !hasRy) ry = rx;
         if (hasRy && !hasRx) rx = ry;
     }
-    if (!error.empty()) return error;
+    if (!lengths.Error().empty()) return lengths.Error();
     if (rx < 0 || ry < 0) return "negative radius";
     if (rx > 0 && ry > 0) out.push_back(Ellipse(cx, cy, rx, ry));
     return {};
