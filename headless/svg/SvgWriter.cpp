@@ -16,6 +16,7 @@
 
 #include "headless/svg/Base64.h"
 #include "headless/svg/Color.h"
+#include "headless/svg/Css.h"
 #include "headless/svg/DocumentImport.h"
 #include "headless/svg/IndentedXml.h"
 #include "headless/svg/NumberFormat.h"
@@ -23,6 +24,7 @@
 #include "headless/svg/PngCodec.h"
 #include "headless/svg/RawXml.h"
 #include "headless/svg/RoundingCompare.h"
+#include "headless/svg/Style.h"
 #include "headless/svg/SvgError.h"
 #include "headless/svg/Transform.h"
 
@@ -114,8 +116,10 @@ public:
                 definitions_.emplace(id, e);
                 usedIds_.insert(id);
             }
-        for (pugi::xml_node e : store_.child(kPreambleElement).children())
+        for (pugi::xml_node e : store_.child(kPreambleElement).children()) {
             svg.append_copy(e);
+            if (std::string_view(e.name()) == "style") sheet_.Add(e.child_value());
+        }
         defs_ = svg.append_child("defs");
         for (int i = doc_.CountLayers() - 1; i >= 0; --i)
             WriteLayer(svg, doc_.NthLayer(i));
@@ -254,8 +258,39 @@ private:
             if (art.userAttrs & kArtLocked) {
                 e.append_attribute("sodipodi:insensitive").set_value("true");
             }
+            const std::vector<std::string> written = WrittenProperties(e);
             SetKept(e, art.carried.attributes);
+            RankAboveStyleSheet(e, written);
         }
+    }
+
+    static std::vector<std::string> WrittenProperties(pugi::xml_node e) {
+        std::vector<std::string> names;
+        for (pugi::xml_attribute a : e.attributes())
+            if (IsWrittenProperty(a.name()) && std::string_view(a.name()) != "transform") names.emplace_back(a.name());
+        return names;
+    }
+
+    // The properties written here are the element's computed ones. A kept style sheet rule that matches the
+    // written element would outrank them as attributes, so those the sheet sets go into the style attribute.
+    void RankAboveStyleSheet(pugi::xml_node e, const std::vector<std::string>& written) const {
+        if (sheet_.Empty() || written.empty()) return;
+        const Declarations matched = sheet_.Match(e);
+        Declarations moved;
+        for (const std::string& name : written) {
+            const bool set =
+                std::any_of(matched.begin(), matched.end(), [&](const auto& d) { return d.first == name; });
+            if (!set) continue;
+            pugi::xml_attribute a = e.attribute(name.c_str());
+            moved.emplace_back(name, a.value());
+            e.remove_attribute(a);
+        }
+        if (moved.empty()) return;
+        pugi::xml_attribute style = e.attribute("style");
+        if (!style) style = e.append_attribute("style");
+        Declarations declarations = ParseDeclarations(style.value());
+        declarations.insert(declarations.end(), moved.begin(), moved.end());
+        style.set_value(FormatDeclarations(declarations).c_str());
     }
 
     pugi::xml_node WriteCarried(pugi::xml_node parent, const Art& art) {
@@ -491,6 +526,7 @@ private:
     pugi::xml_node defs_;
     std::unordered_map<std::string, pugi::xml_node> definitions_;
     std::unordered_set<std::string> usedIds_;
+    StyleSheet sheet_;  // the kept style sheets
     std::unordered_map<std::string, std::string> gradientByKey_;
     int clipCount_ = 0;
 };
