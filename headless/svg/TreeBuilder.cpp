@@ -314,7 +314,15 @@ private:
         const bool keepUserSpace =
             !ctm.IsIdentity() && (userSpaceEffects || carriedPaint || (turned && boxGradient) ||
                                   (paint.stroke.kind != PaintKind::kNone && !ctm.IsSimilarity()));
-        if (keepUserSpace) node.kept["transform"] = FormatMatrix(ctm);
+        if (keepUserSpace) {
+            // A scale so small that its written digits are zero leaves a transform that cannot be undone, so the
+            // coordinates could not be written under it; such a path draws nothing and is carried as it came.
+            std::string transform = FormatMatrix(ctm);
+            Matrix written, undo;
+            if (!ParseTransform(transform, written).empty() || !written.Invert(undo))
+                return Carried(NodeKind::kUnknown, e, style, ctm, Box{});
+            node.kept["transform"] = std::move(transform);
+        }
         // Otherwise stroke lengths follow the baked transform, which is exact for similarities.
         const double scale = keepUserSpace ? 1 : ctm.MeanScale();
         paint.strokeWidth = style.strokeWidth * scale;
