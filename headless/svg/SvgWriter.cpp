@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <numbers>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -116,15 +118,14 @@ public:
                 definitions_.emplace(id, e);
                 usedIds_.insert(id);
             }
-        for (pugi::xml_node e : store_.child(kPreambleElement).children()) {
+        for (pugi::xml_node e : store_.child(kPreambleElement).children())
             svg.append_copy(e);
-            if (std::string_view(e.name()) == "style") sheet_.Add(e.child_value());
-        }
         defs_ = svg.append_child("defs");
         for (int i = doc_.CountLayers() - 1; i >= 0; --i)
             WriteLayer(svg, doc_.NthLayer(i));
         AddReferencedDefinitions(svg);
         if (!defs_.first_child()) svg.remove_child(defs_);
+        RankAboveStyleSheets(svg);
         DeclareNamespaces(svg);
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SaveIndented(out_);
     }
@@ -164,6 +165,7 @@ private:
         if (!layer.preview) {
             g.append_attribute("trimora:view").set_value("outline");
         }
+        NoteComputed(g);
         SetKept(g, layer.carried.attributes);
         WriteGroupContent(g, layer.group);
     }
@@ -258,32 +260,51 @@ private:
             if (art.userAttrs & kArtLocked) {
                 e.append_attribute("sodipodi:insensitive").set_value("true");
             }
-            const std::vector<std::string> written = WrittenProperties(e);
+            NoteComputed(e);
             SetKept(e, art.carried.attributes);
-            RankAboveStyleSheet(e, written);
         }
     }
 
-    static std::vector<std::string> WrittenProperties(pugi::xml_node e) {
-        std::vector<std::string> names;
-        for (pugi::xml_attribute a : e.attributes())
-            if (IsWrittenProperty(a.name()) && std::string_view(a.name()) != "transform") names.emplace_back(a.name());
-        return names;
+    // The attributes written so far are the element's computed properties; the kept ones follow them.
+    void NoteComputed(pugi::xml_node e) {
+        computed_.push_back({e, static_cast<std::size_t>(std::distance(e.attributes_begin(), e.attributes_end()))});
     }
 
-    // The properties written here are the element's computed ones. A kept style sheet rule that matches the
-    // written element would outrank them as attributes, so those the sheet sets go into the style attribute.
-    void RankAboveStyleSheet(pugi::xml_node e, const std::vector<std::string>& written) const {
-        if (sheet_.Empty() || written.empty()) return;
-        const Declarations matched = sheet_.Match(e);
+    // A style sheet rule outranks attributes. The computed properties of an element a rule of a sheet in the
+    // written file matches go into its style attribute, which outranks the rule, so that they are read back.
+    void RankAboveStyleSheets(pugi::xml_node svg) {
+        StyleSheet sheet;
+        for (pugi::xml_node n = svg; n;) {
+            if (std::string_view(n.name()) == "style") sheet.Add(n.child_value());
+            if (n.first_child()) {
+                n = n.first_child();
+                continue;
+            }
+            while (n && n != svg && !n.next_sibling())
+                n = n.parent();
+            n = n && n != svg ? n.next_sibling() : pugi::xml_node();
+        }
+        if (sheet.Empty()) return;
+        for (const auto& [e, count] : computed_)
+            RankAboveStyleSheet(e, count, sheet);
+    }
+
+    static void RankAboveStyleSheet(pugi::xml_node e, std::size_t computed, const StyleSheet& sheet) {
+        const Declarations matched = sheet.Match(e);
+        if (matched.empty()) return;
         Declarations moved;
-        for (const std::string& name : written) {
+        pugi::xml_attribute a = e.first_attribute();
+        for (std::size_t i = 0; i < computed && a; ++i) {
+            const pugi::xml_attribute next = a.next_attribute();
+            const std::string_view name = a.name();
             const bool set =
+                name != "transform" && IsWrittenProperty(name) &&
                 std::any_of(matched.begin(), matched.end(), [&](const auto& d) { return d.first == name; });
-            if (!set) continue;
-            pugi::xml_attribute a = e.attribute(name.c_str());
-            moved.emplace_back(name, a.value());
-            e.remove_attribute(a);
+            if (set) {
+                moved.emplace_back(a.name(), a.value());
+                e.remove_attribute(a);
+            }
+            a = next;
         }
         if (moved.empty()) return;
         pugi::xml_attribute style = e.attribute("style");
@@ -526,7 +547,11 @@ private:
     pugi::xml_node defs_;
     std::unordered_map<std::string, pugi::xml_node> definitions_;
     std::unordered_set<std::string> usedIds_;
-    StyleSheet sheet_;  // the kept style sheets
+    struct Computed {
+        pugi::xml_node element;
+        std::size_t attributes;  // how many of its first attributes are computed
+    };
+    std::vector<Computed> computed_;
     std::unordered_map<std::string, std::string> gradientByKey_;
     int clipCount_ = 0;
 };
