@@ -105,7 +105,8 @@ struct PrefixWalker : pugi::xml_tree_walker {
 
 class Writer {
 public:
-    explicit Writer(const Document& doc) : doc_(doc) {}
+    // With the style sheets the written file holds, computed properties are written to outrank their rules.
+    explicit Writer(const Document& doc, const StyleSheet* sheets = nullptr) : doc_(doc), sheets_(sheets) {}
 
     std::string Run() {
         pugi::xml_node svg = out_.append_child("svg");
@@ -125,10 +126,12 @@ public:
             WriteLayer(svg, doc_.NthLayer(i));
         AddReferencedDefinitions(svg);
         if (!defs_.first_child()) svg.remove_child(defs_);
-        RankAboveStyleSheets(svg);
+        if (!sheets_) CollectStyleSheets(svg);
         DeclareNamespaces(svg);
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SaveIndented(out_);
     }
+    // What the written file's style sheets hold; empty when it has none.
+    const StyleSheet& WrittenStyleSheets() const { return written_; }
 
 private:
     std::string UniqueId(const std::string& wanted) {
@@ -165,9 +168,10 @@ private:
         if (!layer.preview) {
             g.append_attribute("trimora:view").set_value("outline");
         }
-        NoteComputed(g);
+        const std::size_t computed = ComputedCount(g);
         SetKept(g, layer.carried.attributes);
         WriteGroupContent(g, layer.group);
+        RankAboveStyleSheets(g, computed);
     }
 
     void WriteGroupContent(pugi::xml_node g, ArtId groupId) {
@@ -195,6 +199,7 @@ private:
         AIPathStyle style{};
         path.append_attribute("d").set_value(PathData(mask, style).c_str());
         path.append_attribute("clip-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
+        RankAboveStyleSheets(path, 2);
         std::string id = "clip" + std::to_string(++clipCount_);
         if (KeptDefinitionSays(id, SerializeElement(clip)))
             definitions_.erase(id);  // this takes its place
@@ -260,22 +265,20 @@ private:
             if (art.userAttrs & kArtLocked) {
                 e.append_attribute("sodipodi:insensitive").set_value("true");
             }
-            NoteComputed(e);
+            const std::size_t computed = ComputedCount(e);
             SetKept(e, art.carried.attributes);
+            RankAboveStyleSheets(e, computed);
         }
     }
 
     // The attributes written so far are the element's computed properties; the kept ones follow them.
-    void NoteComputed(pugi::xml_node e) {
-        computed_.push_back({e, static_cast<std::size_t>(std::distance(e.attributes_begin(), e.attributes_end()))});
+    std::size_t ComputedCount(pugi::xml_node e) const {
+        return sheets_ ? static_cast<std::size_t>(std::distance(e.attributes_begin(), e.attributes_end())) : 0;
     }
 
-    // A style sheet rule outranks attributes. The computed properties of an element a rule of a sheet in the
-    // written file matches go into its style attribute, which outranks the rule, so that they are read back.
-    void RankAboveStyleSheets(pugi::xml_node svg) {
-        StyleSheet sheet;
+    void CollectStyleSheets(pugi::xml_node svg) {
         for (pugi::xml_node n = svg; n;) {
-            if (std::string_view(n.name()) == "style") sheet.Add(n.child_value());
+            if (std::string_view(n.name()) == "style") written_.Add(n.child_value());
             if (n.first_child()) {
                 n = n.first_child();
                 continue;
@@ -284,27 +287,38 @@ private:
                 n = n.parent();
             n = n && n != svg ? n.next_sibling() : pugi::xml_node();
         }
-        if (sheet.Empty()) return;
-        for (const auto& [e, count] : computed_)
-            RankAboveStyleSheet(e, count, sheet);
+    }
+
+    // A style sheet rule outranks attributes: the computed properties of an element that a rule of the written
+    // file's sheets matches go into its style attribute, which outranks the rule, so that they are read back.
+    void RankAboveStyleSheets(pugi::xml_node e, std::size_t computed) const {
+        if (sheets_) RankAboveStyleSheet(e, computed, *sheets_);
     }
 
     static void RankAboveStyleSheet(pugi::xml_node e, std::size_t computed, const StyleSheet& sheet) {
         const Declarations matched = sheet.Match(e);
         if (matched.empty()) return;
+        auto sets = [&](std::string_view name) {
+            return std::any_of(matched.begin(), matched.end(), [&](const auto& d) { return d.first == name; });
+        };
         Declarations moved;
         pugi::xml_attribute a = e.first_attribute();
         for (std::size_t i = 0; i < computed && a; ++i) {
             const pugi::xml_attribute next = a.next_attribute();
             const std::string_view name = a.name();
-            const bool set =
-                name != "transform" && IsWrittenProperty(name) &&
-                std::any_of(matched.begin(), matched.end(), [&](const auto& d) { return d.first == name; });
-            if (set) {
+            if (name != "transform" && !IsShownOrClipped(name) && IsWrittenProperty(name) && sets(name)) {
                 moved.emplace_back(a.name(), a.value());
                 e.remove_attribute(a);
             }
             a = next;
+        }
+        // Display and clip are never kept on these elements, and are written only when they are not the default,
+        // which a rule could otherwise set.
+        for (const auto& [name, fallback] : {std::pair{"display", "inline"}, std::pair{"clip-path", "none"}}) {
+            if (!sets(name)) continue;
+            const pugi::xml_attribute written = e.attribute(name);
+            moved.emplace_back(name, written ? written.value() : fallback);
+            e.remove_attribute(written);
         }
         if (moved.empty()) return;
         pugi::xml_attribute style = e.attribute("style");
@@ -313,6 +327,8 @@ private:
         declarations.insert(declarations.end(), moved.begin(), moved.end());
         style.set_value(FormatDeclarations(declarations).c_str());
     }
+
+    static bool IsShownOrClipped(std::string_view name) { return name == "display" || name == "clip-path"; }
 
     pugi::xml_node WriteCarried(pugi::xml_node parent, const Art& art) {
         pugi::xml_document fragment;
@@ -547,11 +563,8 @@ private:
     pugi::xml_node defs_;
     std::unordered_map<std::string, pugi::xml_node> definitions_;
     std::unordered_set<std::string> usedIds_;
-    struct Computed {
-        pugi::xml_node element;
-        std::size_t attributes;  // how many of its first attributes are computed
-    };
-    std::vector<Computed> computed_;
+    const StyleSheet* sheets_;
+    StyleSheet written_;
     std::unordered_map<std::string, std::string> gradientByKey_;
     int clipCount_ = 0;
 };
@@ -559,7 +572,11 @@ private:
 }  // namespace
 
 std::string DocumentToSvg(const Document& document) {
-    return Writer(document).Run();
+    Writer plain(document);
+    std::string text = plain.Run();
+    if (plain.WrittenStyleSheets().Empty()) return text;
+    // Written again knowing the sheets; what it writes differently is only style attributes, not sheets.
+    return Writer(document, &plain.WrittenStyleSheets()).Run();
 }
 
 }  // namespace headless::svg
