@@ -473,6 +473,25 @@ private:
             other = toRoot.Apply(other);
             radius *= toRoot.MeanScale();
         }
+        const Matrix written = inBox.value_or(toRoot);
+        const bool transformed = !direct && !written.IsIdentity();
+        const std::string transform = transformed ? FormatMatrix(written) : std::string();
+        if (transformed) {
+            // The transform is written rounded: the ends are placed against it as written, or reading the file
+            // back would land them a rounding of the transform, times their distance, away.
+            Matrix rounded, undo;
+            if (ParseTransform(transform, rounded).empty() && rounded.Invert(undo)) {
+                const Matrix correction = undo * written;
+                const Point o = correction.Apply(origin), t = correction.Apply(other);
+                const double r = radius * correction.MeanScale();
+                if (std::isfinite(o.x) && std::isfinite(o.y) && std::isfinite(t.x) && std::isfinite(t.y) &&
+                    std::isfinite(r)) {
+                    origin = o;
+                    other = t;
+                    radius = r;
+                }
+            }
+        }
         pugi::xml_node e = defs_.append_child(radial ? "radialGradient" : "linearGradient");
         e.append_attribute("id");
         e.append_attribute("gradientUnits").set_value(inBox ? "objectBoundingBox" : "userSpaceOnUse");
@@ -486,8 +505,7 @@ private:
             SetNumber(e, "x2", other.x);
             SetNumber(e, "y2", other.y);
         }
-        if (const Matrix written = inBox.value_or(toRoot); !direct && !written.IsIdentity())
-            e.append_attribute("gradientTransform").set_value(FormatMatrix(written).c_str());
+        if (transformed) e.append_attribute("gradientTransform").set_value(transform.c_str());
         if (!gradient->spreadMethod.empty() && gradient->spreadMethod != "pad")
             e.append_attribute("spreadMethod").set_value(gradient->spreadMethod.c_str());
         for (const GradientStop& stop : gradient->stops) {
