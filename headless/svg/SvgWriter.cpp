@@ -130,6 +130,7 @@ public:
         DeclareNamespaces(svg);
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SaveIndented(out_);
     }
+
     // What the written file's style sheets hold; empty when it has none.
     const StyleSheet& WrittenStyleSheets() const { return written_; }
 
@@ -199,7 +200,7 @@ private:
         AIPathStyle style{};
         path.append_attribute("d").set_value(PathData(mask, style).c_str());
         path.append_attribute("clip-rule").set_value(style.evenodd ? "evenodd" : "nonzero");
-        RankAboveStyleSheets(path, 2);
+        RankAboveStyleSheets(path, ComputedCount(path));
         std::string id = "clip" + std::to_string(++clipCount_);
         if (KeptDefinitionSays(id, SerializeElement(clip)))
             definitions_.erase(id);  // this takes its place
