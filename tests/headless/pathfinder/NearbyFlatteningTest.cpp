@@ -11,6 +11,7 @@
 
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/Crop.h"
+#include "headless/pathfinder/Outline.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
 
@@ -129,10 +130,10 @@ TEST(NearbyFlattening, ShapesAcrossADetailedRegion) {
 
 // A closed loop whose handles point anywhere and reach far: segments that turn back in x or y, S-bends, loops and
 // stretches of the outline passing close by each other, so that chords within monotone stretches are put to the test.
-BezierShape Wiggle(Point at, double size, std::mt19937& rng) {
+BezierShape Wiggle(Point at, double size, std::mt19937& rng, bool closed = true) {
     std::uniform_real_distribution<double> unit(0, 1);
     BezierPath path;
-    path.closed = true;
+    path.closed = closed;
     const int n = 3 + static_cast<int>(rng() % 7);
     for (int i = 0; i < n; ++i) {
         const double a = 2 * kPi * (i + unit(rng) * 0.8) / n, radius = size * (0.3 + unit(rng));
@@ -166,6 +167,47 @@ TEST(NearbyFlattening, WigglingShapesAcrossCurvedAndStraightRegions) {
             const CropResult r = Crop(*top, *under);
             ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
             ExpectPointsWhereTheyBelong(r, *top, *under, region, shape, 64, "wiggle " + std::to_string(c), rng);
+        }
+    }
+}
+
+bool OnAnyPiece(const OutlineResult& r, OutlineSource source, Point q) {
+    for (const OutlinePiece& piece : r.pieces) {
+        if (piece.source != source) continue;
+        // A piece may loop on itself: its nearest point is looked for in eighths.
+        for (const Cubic& c : SegmentsOf(piece.path)) {
+            for (int k = 0; k < 8; ++k) {
+                const Cubic part = c.SubCurve(k / 8.0, (k + 1) / 8.0);
+                if (Distance(part.Evaluate(NearestParam(part, q)), q) <= 1e-6) return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Scribbled lines and loops crossing themselves under a filled region: every sampled point of the scribble away
+// from the region's outline lies on a piece exactly when it lies outside the fill.
+TEST(NearbyFlattening, ScribblesUnderAFilledRegionKeepWhatLiesOutside) {
+    std::mt19937 rng(1407);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int c = 0; c < 120; ++c) {
+        const bool curved = c % 2 == 0;
+        const BezierShape region = curved
+                                       ? Shape({WavyLoop(500, 500, 300, 4 + static_cast<int>(rng() % 40), 3.0, rng)})
+                                       : Shape({Polygon({{200, 200}, {800, 260}, {560, 500}, {790, 800}, {230, 740}})});
+        const double a = unit(rng) * 2 * kPi;
+        const Point at = curved ? Point{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)}
+                                : Point{200 + 600 * unit(rng), 200 + 60 * unit(rng)};
+        const BezierShape scribble = Wiggle(at, 3 + 40 * unit(rng), rng, c % 3 != 0);
+        const OutlineResult r = Outline(region, scribble);
+        ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
+        for (const Cubic& segment : SegmentsOf(scribble.paths[0])) {
+            for (int k = 1; k < 16; ++k) {
+                const Point q = segment.Evaluate(k / 16.0);
+                if (NearOutline(region, q, 1e-3)) continue;
+                EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(region, q))
+                    << "scribble " << c << " at " << q.x << ", " << q.y;
+            }
         }
     }
 }
