@@ -345,6 +345,13 @@ bool ChordsKeepTheFace(const BezierPath& path, const FlatPath& flat) {
     return (exact > 0.0 && chorded > 0.0) || (exact < 0.0 && chorded < 0.0);
 }
 
+bool HasCurves(const BezierShape& shape) {
+    for (const BezierPath& path : shape.paths)
+        for (std::size_t s = 0, n = SegmentCount(path); s < n; ++s)
+            if (!SegmentOf(path, s).IsStraight()) return true;
+    return false;
+}
+
 double BoxArea(const Box& b) {
     return b.IsEmpty() ? 0.0 : (b.maxX - b.minX) * (b.maxY - b.minY);
 }
@@ -409,7 +416,21 @@ void FlattenPair(const BezierShape& top, const BezierShape& under, double tolera
         if (b.Intersects(smallerBox, tolerance)) near.push_back(b);
     FlattenOptions smallerOptions{tolerance, scale, largerBox};
     smallerOptions.near = &near;
+    std::vector<Box> smallerStretches;
+    if (HasCurves(larger)) smallerOptions.stretchBoxes = &smallerStretches;
     FlattenShape(smaller, topFirst ? 1 : 0, smallerOptions, second);
+    if (!smallerStretches.empty()) {
+        // The larger object's curves came out fine all across the smaller one's bounds; they need to be fine only
+        // near the smaller one's own stretches. The smaller one's chords keep clear of the larger one's curves,
+        // which its new polyline follows within the tolerance wherever it is fine.
+        near.clear();
+        for (const Box& b : smallerStretches)
+            if (b.Intersects(largerBox, tolerance)) near.push_back(b);
+        FlattenOptions refined{tolerance, scale, smallerBox};
+        refined.near = &near;
+        first.clear();
+        FlattenShape(larger, topFirst ? 0 : 1, refined, first);
+    }
     std::vector<FlatPath>& topFlats = topFirst ? first : second;
     std::vector<FlatPath>& underFlats = topFirst ? second : first;
     out.reserve(out.size() + topFlats.size() + underFlats.size());
