@@ -145,6 +145,20 @@ BezierShape Wiggle(Point at, double size, std::mt19937& rng, bool closed = true)
     return Shape({path});
 }
 
+// Case c's region, a wavy loop on even cases and a concave polygon on odd ones, and a point on or beside its
+// outline for a shape to be centred on.
+std::pair<BezierShape, Point> RegionAndPlace(int c, std::mt19937& rng) {
+    std::uniform_real_distribution<double> unit(0, 1);
+    if (c % 2 == 0) {
+        BezierShape region = Shape({WavyLoop(500, 500, 300, 4 + static_cast<int>(rng() % 40), 3.0, rng)});
+        const double a = unit(rng) * 2 * kPi;
+        return {std::move(region), Point{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)}};
+    }
+    BezierShape region = Shape({Polygon({{200, 200}, {800, 260}, {560, 500}, {790, 800}, {230, 740}})});
+    const double x = unit(rng), y = unit(rng);
+    return {std::move(region), Point{200 + 600 * x, 200 + 60 * y}};
+}
+
 BezierShape WithRule(BezierShape shape, bool evenOdd) {
     if (evenOdd) shape.fillRule = FillRule::kEvenOdd;
     return shape;
@@ -154,13 +168,7 @@ TEST(NearbyFlattening, WigglingShapesAcrossCurvedAndStraightRegions) {
     std::mt19937 rng(1406);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int c = 0; c < 200; ++c) {
-        const bool curved = c % 2 == 0;
-        const BezierShape region = curved
-                                       ? Shape({WavyLoop(500, 500, 300, 4 + static_cast<int>(rng() % 40), 3.0, rng)})
-                                       : Shape({Polygon({{200, 200}, {800, 260}, {560, 500}, {790, 800}, {230, 740}})});
-        const double a = unit(rng) * 2 * kPi;
-        const Point at = curved ? Point{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)}
-                                : Point{200 + 600 * unit(rng), 200 + 60 * unit(rng)};
+        const auto [region, at] = RegionAndPlace(c, rng);
         const BezierShape shape = WithRule(Wiggle(at, 3 + 40 * unit(rng), rng), c % 3 == 0);
         // A loop that crosses itself has no signed area to add up to: the sampled points decide.
         for (const auto& [top, under] : {std::pair{&region, &shape}, std::pair{&shape, &region}}) {
@@ -191,13 +199,7 @@ TEST(NearbyFlattening, ScribblesUnderAFilledRegionKeepWhatLiesOutside) {
     std::mt19937 rng(1407);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int c = 0; c < 120; ++c) {
-        const bool curved = c % 2 == 0;
-        const BezierShape region = curved
-                                       ? Shape({WavyLoop(500, 500, 300, 4 + static_cast<int>(rng() % 40), 3.0, rng)})
-                                       : Shape({Polygon({{200, 200}, {800, 260}, {560, 500}, {790, 800}, {230, 740}})});
-        const double a = unit(rng) * 2 * kPi;
-        const Point at = curved ? Point{500 + 300 * std::cos(a), 500 + 300 * std::sin(a)}
-                                : Point{200 + 600 * unit(rng), 200 + 60 * unit(rng)};
+        const auto [region, at] = RegionAndPlace(c, rng);
         const BezierShape scribble = Wiggle(at, 3 + 40 * unit(rng), rng, c % 3 != 0);
         const OutlineResult r = Outline(region, scribble);
         ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
