@@ -144,7 +144,7 @@ void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
 }
 
 // Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
-constexpr std::size_t kFineSteps = 6;
+constexpr std::size_t kFineSteps = 3;
 constexpr int kMaxSplitDepth = 24;
 constexpr std::size_t kMaxChunks = 64;
 
