@@ -99,7 +99,9 @@ CropResult Crop(const BezierShape& topInput, const BezierShape& underInput, cons
         result.status = Failure(PathfinderStatus::kInvalidInput);
         return result;
     }
-    const BezierShape top = FilledForm(topInput), under = FilledForm(underInput);
+    BezierShape filledTop, filledUnder;
+    const BezierShape& top = FilledForm(topInput, filledTop);
+    const BezierShape& under = FilledForm(underInput, filledUnder);
     const bool wantOverlap = (options.parts & kCropOverlap) != 0, wantTopOnly = (options.parts & kCropTopOnly) != 0;
     const double tolerance = options.tolerances.flatten;
     const Box topBox = ControlBounds(top), underBox = ControlBounds(under);

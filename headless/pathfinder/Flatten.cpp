@@ -78,10 +78,7 @@ Cuts MonotoneParams(const Cubic& c) {
 }
 
 Box BoxOfEnds(Point a, Point b) {
-    Box box = Box::Empty();
-    box.Include(a);
-    box.Include(b);
-    return box;
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
 // How far chords may stand in for a segment without changing how the object's own outlines meet: not at all, only
@@ -192,9 +189,7 @@ public:
     // Chords where the stretch keeps clear of the other object, uniform steps where it comes near. The stretch is
     // monotone in x and y, so the curve and its chord both lie in the box of its ends.
     void Adaptive(const Cubic& piece, double t0, double t1, int depth) {
-        Box box = Box::Empty();
-        box.Include(piece.p0);
-        box.Include(piece.p3);
+        const Box box = BoxOfEnds(piece.p0, piece.p3);
         if (!NearOther(box)) {
             Record(box);
             EndAt(t1);
@@ -264,9 +259,8 @@ private:
         const std::size_t first = static_cast<std::size_t>(std::max(0.0, std::floor(lo * n) - 1.0));
         const std::size_t last = std::min(chunks, static_cast<std::size_t>(std::ceil(hi * n)) + 1);
         for (std::size_t k = first; k < last; ++k) {
-            Box part = Box::Empty();
-            part.Include(Lerp(a, b, static_cast<double>(k) / n));
-            part.Include(k + 1 == chunks ? b : Lerp(a, b, static_cast<double>(k + 1) / n));
+            const Box part = BoxOfEnds(Lerp(a, b, static_cast<double>(k) / n),
+                                       k + 1 == chunks ? b : Lerp(a, b, static_cast<double>(k + 1) / n));
             if (part.Intersects(options_.focus, options_.tolerance)) Record(part);
         }
     }

@@ -32,6 +32,16 @@ BezierShape FilledForm(const BezierShape& shape) {
     return filled;
 }
 
+const BezierShape& FilledForm(const BezierShape& shape, BezierShape& storage) {
+    for (const BezierPath& path : shape.paths) {
+        if (!path.closed && !path.anchors.empty()) {
+            storage = FilledForm(shape);
+            return storage;
+        }
+    }
+    return shape;
+}
+
 bool HasExtent(const BezierShape& shape) {
     for (const BezierPath& path : shape.paths) {
         if (path.anchors.empty()) continue;
