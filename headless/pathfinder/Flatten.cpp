@@ -145,6 +145,39 @@ constexpr std::size_t kFineSteps = 3;
 constexpr int kMaxSplitDepth = 24;
 constexpr std::size_t kMaxChunks = 64;
 
+bool SamePaths(const std::vector<BezierPath>& a, const std::vector<BezierPath>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].closed != b[i].closed || a[i].anchors != b[i].anchors) return false;
+    return true;
+}
+
+// The isolation of the last two shapes asked about: the module cuts many shapes against one region, whose
+// isolation would otherwise be worked out again for every cut. An entry serves only a shape of the very same
+// content, so a region edited between two calls is never given what its old form had.
+const std::vector<std::vector<Isolation>>& CachedIsolation(const BezierShape& shape) {
+    struct Entry {
+        std::vector<BezierPath> paths;
+        std::vector<std::vector<Isolation>> isolation;
+        bool filled = false;
+    };
+    thread_local std::array<Entry, 2> entries;
+    thread_local std::size_t recent = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].filled && SamePaths(entries[i].paths, shape.paths)) {
+            recent = i;
+            return entries[i].isolation;
+        }
+    }
+    // The entry not used last makes way, so that the region stays while the shapes cut against it come and go.
+    recent = 1 - recent;
+    Entry& entry = entries[recent];
+    entry.paths = shape.paths;
+    entry.isolation = IsolatedSegments(shape);
+    entry.filled = true;
+    return entry.isolation;
+}
+
 // Cuts of c into monotone stretches, or none when those stretches might come near each other: then a polyline
 // through points of the curve in order might cross itself once some of it is chords. Consecutive stretches' boxes
 // share the corner where they join and may share an edge through it, not more.
@@ -372,13 +405,13 @@ Point FromClipper(const ClipperLib::IntPoint& p, double scale) {
 
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out) {
     const bool mayChord = !options.focus.IsEmpty() && !options.anchorsOnly;
-    std::vector<std::vector<Isolation>> isolated;
-    if (mayChord && options.keepOwnCrossings) {
-        isolated = IsolatedSegments(shape);
-    } else if (mayChord) {
+    std::vector<std::vector<Isolation>> anyChord;
+    if (mayChord && !options.keepOwnCrossings) {
         for (const BezierPath& path : shape.paths)
-            isolated.emplace_back(SegmentCount(path), Isolation::kWhole);
+            anyChord.emplace_back(SegmentCount(path), Isolation::kWhole);
     }
+    const std::vector<std::vector<Isolation>>& isolated =
+        mayChord && options.keepOwnCrossings ? CachedIsolation(shape) : anyChord;
     for (std::size_t p = 0; p < shape.paths.size(); ++p) {
         const BezierPath& path = shape.paths[p];
         if (path.anchors.empty()) continue;

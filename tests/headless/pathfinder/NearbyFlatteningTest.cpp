@@ -179,6 +179,35 @@ TEST(NearbyFlattening, WigglingShapesAcrossCurvedAndStraightRegions) {
     }
 }
 
+// A region cut again after an anchor a few along from the shape had its handles pulled round and out, so that its
+// segments now loop over their neighbours: each cut is judged by the region as it is at that call, checked around
+// the shape and the pulled anchor alike.
+TEST(NearbyFlattening, ARegionEditedBetweenTwoCutsIsCutAsItIsNow) {
+    std::mt19937 rng(1408);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int c = 0; c < 60; ++c) {
+        const BezierShape region = Shape({WavyLoop(500, 500, 300, 8 + static_cast<int>(rng() % 24), 2.0, rng)});
+        const std::size_t count = region.paths[0].anchors.size();
+        const std::size_t near = rng() % count, pulledIndex = (near + 1 + rng() % 3) % count;
+        const Point at = region.paths[0].anchors[near].p;
+        const BezierShape shape = Wiggle(at, 10 + 30 * unit(rng), rng);
+        BezierShape edited = region;
+        Anchor& pulled = edited.paths[0].anchors[pulledIndex];
+        const double turn = unit(rng) * 2 * kPi, reach = 40 + 80 * unit(rng);
+        const Point handle{reach * std::cos(turn), reach * std::sin(turn)};
+        pulled.in = {pulled.p.x - handle.x, pulled.p.y - handle.y};
+        pulled.out = {pulled.p.x + handle.x, pulled.p.y + handle.y};
+        // Points are sampled over the shape and the pulled anchor's surroundings together.
+        BezierShape sampled = shape;
+        sampled.paths.push_back(Rect(pulled.p.x - reach, pulled.p.y - reach, pulled.p.x + reach, pulled.p.y + reach));
+        for (const BezierShape* now : {&region, static_cast<const BezierShape*>(&edited), &region}) {
+            const CropResult r = Crop(*now, shape);
+            ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
+            ExpectPointsWhereTheyBelong(r, *now, shape, *now, sampled, 96, "edit " + std::to_string(c), rng);
+        }
+    }
+}
+
 bool OnAnyPiece(const OutlineResult& r, OutlineSource source, Point q) {
     for (const OutlinePiece& piece : r.pieces) {
         if (piece.source != source) continue;
