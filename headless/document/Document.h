@@ -10,6 +10,7 @@
 #include "headless/document/Art.h"
 #include "headless/document/Errors.h"
 #include "headless/document/Ids.h"
+#include "headless/geometry/Box.h"
 
 namespace headless {
 
@@ -77,6 +78,8 @@ public:
     // Geometric bounds: exact Bezier extremes for paths, the union of the members for containers. Objects
     // without extent (an empty group, a path without segments) give an all-zero rectangle.
     AIErr Bounds(ArtId id, const AIRealMatrix* m, AIRealRect* out) const;
+    // Grows box by the object's extent under m (nothing for an object without extent); id must be live.
+    void AddBounds(ArtId id, const AIRealMatrix* m, geometry::Box& box) const;
 
     // Listings. A layer: its group, then every object at any depth, containers before members, front to
     // back. The selection: top-down, each selected object preceded by the containers on its way, the layer
@@ -121,7 +124,6 @@ private:
     void FreeSubtree(ArtId root);
     void SetSelected(ArtId id, bool selected);
     bool IsInSubtree(ArtId node, ArtId root) const;
-    void AddBounds(ArtId id, const AIRealMatrix* m, class BoundsBuilder& b) const;
 
     SlotStore<Art, ArtTag> art_;
     SlotStore<Layer, LayerTag> layers_;

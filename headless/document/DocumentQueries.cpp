@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "headless/document/Document.h"
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 
 namespace headless {
 namespace {
@@ -156,19 +156,19 @@ AIErr Document::CompareStacking(ArtId a, ArtId b, int* out) const {
 
 AIErr Document::Bounds(ArtId id, const AIRealMatrix* m, AIRealRect* out) const {
     if (!art_.Contains(id)) return Fail(kDeadHandleErr);
-    BoundsBuilder b;
-    AddBounds(id, m, b);
-    *out = b.Rect();
+    geometry::Box box;
+    AddBounds(id, m, box);
+    *out = ToAIRect(box);
     return kNoErr;
 }
 
-void Document::AddBounds(ArtId id, const AIRealMatrix* m, BoundsBuilder& b) const {
+void Document::AddBounds(ArtId id, const AIRealMatrix* m, geometry::Box& b) const {
     const Art& a = art_[id];
     auto addCorners = [&](const AIRealRect& r, const AIRealMatrix& own) {
-        const AIRealMatrix full = m ? Concat(own, *m) : own;
-        for (AIRealPoint p : {AIRealPoint{r.left, r.top}, AIRealPoint{r.right, r.top}, AIRealPoint{r.right, r.bottom},
-                              AIRealPoint{r.left, r.bottom}}) {
-            b.Add(Transform(full, p));
+        const geometry::Matrix full = m ? ToMatrix(*m) * ToMatrix(own) : ToMatrix(own);
+        for (geometry::Point p : {geometry::Point{r.left, r.top}, geometry::Point{r.right, r.top},
+                                  geometry::Point{r.right, r.bottom}, geometry::Point{r.left, r.bottom}}) {
+            b.Add(full.Apply(p));
         }
     };
     switch (a.type) {

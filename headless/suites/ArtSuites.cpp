@@ -2,7 +2,7 @@
 // here; the others in files of their own.
 #include <cmath>
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 #include "headless/suites/ArtPermissions.h"
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
@@ -93,7 +93,7 @@ AIErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
 }
 
 // Control bounds take every anchor and handle; visible bounds add half the stroke for stroked paths.
-void AddFlaggedBounds(const Document& doc, ArtId id, const AIRealMatrix* m, ASInt32 flags, BoundsBuilder& b) {
+void AddFlaggedBounds(const Document& doc, ArtId id, const AIRealMatrix* m, ASInt32 flags, geometry::Box& b) {
     const Art& a = *doc.Find(id);
     if (a.IsContainer()) {
         for (ArtId c = a.firstChild; c; c = doc.Find(c)->next)
@@ -101,38 +101,35 @@ void AddFlaggedBounds(const Document& doc, ArtId id, const AIRealMatrix* m, ASIn
         return;
     }
     if (a.type != kPathArt) {
-        AIRealRect r;
-        doc.Bounds(id, m, &r);
-        b.Add(r);
+        doc.AddBounds(id, m, b);
         return;
     }
     if (a.segments.empty()) return;
-    auto map = [m](AIRealPoint p) { return m ? Transform(*m, p) : p; };
-    BoundsBuilder path;
+    const geometry::Matrix map = m ? ToMatrix(*m) : geometry::Matrix{};
+    geometry::Box path;
     if (flags & kControlBounds) {
         for (const AIPathSegment& s : a.segments) {
-            path.Add(map(s.p)), path.Add(map(s.in)), path.Add(map(s.out));
+            for (AIRealPoint p : {s.p, s.in, s.out})
+                path.Add(map.Apply(ToPoint(p)));
         }
     } else {
         AddPathBounds(path, a.segments, a.closed, m);
     }
-    AIRealRect r = path.Rect();
     if ((flags & kVisibleBounds) && !(flags & kNoStrokeBounds) && a.style.strokePaint &&
         a.style.stroke.color.kind != kNoneColor) {
-        const AIReal scale = m ? std::sqrt(std::abs(m->a * m->d - m->b * m->c)) : 1;
-        const AIReal half = a.style.stroke.width * scale / 2;
-        r = {r.left - half, r.top + half, r.right + half, r.bottom - half};
+        const AIReal half = a.style.stroke.width * map.MeanScale() / 2;
+        path = {path.minX - half, path.minY - half, path.maxX + half, path.maxY + half};
     }
-    b.Add(r);
+    b.Add(path);
 }
 
 AIErr GetArtTransformBounds(AIArtHandle art, const AIRealMatrix* transform, ASInt32 flags, AIRealRect* bounds) {
     AIRealRect& out = Out(bounds);
     const ArtId id = ArtIdOf(art);
     if (transform && !IsFinite(*transform)) Throw(kBadParameterErr);
-    BoundsBuilder b;
+    geometry::Box b;
     AddFlaggedBounds(Doc(), id, transform, flags, b);
-    out = b.Rect();
+    out = ToAIRect(b);
     return kNoErr;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIHitTest.h"
@@ -11,8 +11,7 @@
 namespace headless {
 namespace {
 
-// How finely curves are followed for winding numbers, and how close to an outline a point must lie to touch it.
-constexpr AIReal kFlattenTolerance = 1e-3;
+// How close to an outline a point must lie to touch it.
 constexpr AIReal kOutlineReach = 1e-2;
 // Pieces per curved segment when measuring the distance to an outline.
 constexpr int kCurvePieces = 64;
@@ -82,8 +81,7 @@ void ForEachMemberPath(const Document& doc, const Art& container, Fn&& fn) {
 
 int CompoundWinding(const Document& doc, const Art& compound, AIRealPoint p) {
     int winding = 0;
-    ForEachMemberPath(doc, compound,
-                      [&](ArtId, const Art& m) { winding += WindingNumber(m.segments, p, kFlattenTolerance); });
+    ForEachMemberPath(doc, compound, [&](ArtId, const Art& m) { winding += WindingNumber(m.segments, m.closed, p); });
     return winding;
 }
 
@@ -95,7 +93,7 @@ ArtId HitArt(const Probe& probe, ArtId id);
 
 ArtId HitPath(const Probe& probe, ArtId id, const Art& a) {
     if (probe.fill && Paints(a.style.fillPaint, a.style.fill.color) &&
-        InsideByRule(WindingNumber(a.segments, probe.point, kFlattenTolerance), a.style.evenodd != 0)) {
+        InsideByRule(WindingNumber(a.segments, a.closed, probe.point), a.style.evenodd != 0)) {
         return id;
     }
     if (probe.outline && DistanceToOutline(a, probe.point) <= OutlineReach(a.style)) return id;
@@ -122,7 +120,7 @@ ArtId HitCompound(const Probe& probe, ArtId id, const Art& a) {
 // The area a clipping path lets through.
 bool InsideMask(const Probe& probe, const Art& mask) {
     if (mask.type == kPathArt)
-        return InsideByRule(WindingNumber(mask.segments, probe.point, kFlattenTolerance), mask.style.evenodd != 0);
+        return InsideByRule(WindingNumber(mask.segments, mask.closed, probe.point), mask.style.evenodd != 0);
     const Art* first = mask.firstChild ? probe.doc.Find(mask.firstChild) : nullptr;
     return InsideByRule(CompoundWinding(probe.doc, mask, probe.point), first && first->style.evenodd);
 }

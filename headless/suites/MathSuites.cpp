@@ -2,7 +2,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 #include "headless/suites/HostEntry.h"
 #include "headless/suites/RealBezier.h"
 #include "plugin/sdk/AIRealBezier.h"
@@ -99,21 +99,22 @@ AIErr MatrixSetIdentity(AIRealMatrix* matrix) {
 }
 
 AIErr MatrixConcat(const AIRealMatrix* first, const AIRealMatrix* second, AIRealMatrix* result) {
-    Out(result) = Concat(FiniteMatrix(first), FiniteMatrix(second));
+    // The result applies first, then second.
+    Out(result) = ToAIMatrix(ToMatrix(FiniteMatrix(second)) * ToMatrix(FiniteMatrix(first)));
     return kNoErr;
 }
 
 ASInt16 MatrixInvert(AIRealMatrix* matrix) {
     // Answered as a value, so a refusal must be made here: the wrapper's zero would read as success.
     if (!matrix) return kSingularMatrixCode;
-    const std::optional<AIRealMatrix> inverse = Invert(*matrix);
-    if (!inverse) return kSingularMatrixCode;
-    *matrix = *inverse;
+    geometry::Matrix inverse;
+    if (!ToMatrix(*matrix).Invert(inverse)) return kSingularMatrixCode;
+    *matrix = ToAIMatrix(inverse);
     return 0;
 }
 
 AIErr MatrixXformPoint(const AIRealMatrix* matrix, const AIRealPoint* point, AIRealPoint* result) {
-    Out(result) = Transform(FiniteMatrix(matrix), FinitePoint(point));
+    Out(result) = ToAIPoint(ToMatrix(FiniteMatrix(matrix)).Apply(ToPoint(FinitePoint(point))));
     return kNoErr;
 }
 

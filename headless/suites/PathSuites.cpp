@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIPath.h"
@@ -88,7 +88,8 @@ AIErr SetPathFlag(AIArtHandle path, AIBoolean value) {
 
 AIErr GetPathArea(AIArtHandle path, AIReal* area) {
     AIReal& out = Out(area);
-    out = SignedArea(PathOf(path).segments);
+    const Art& a = PathOf(path);
+    out = SignedArea(a.segments, a.closed);
     return kNoErr;
 }
 

@@ -28,7 +28,7 @@ ClipGeometry ResolveClipPath(const XmlSource& source, pugi::xml_node clip, const
     ClipGeometry result;
     Matrix base = ctm * ElementTransform(source, clip);
     if (std::string_view(clip.attribute("clipPathUnits").value()) == "objectBoundingBox") {
-        if (!bbox.valid) return result;  // nothing to clip to: the element disappears
+        if (bbox.IsEmpty()) return result;  // nothing to clip to: the element disappears
         base = base * Matrix{bbox.Width(), 0, 0, bbox.Height(), bbox.minX, bbox.minY};
     }
     const ComputedStyle clipStyle = CascadeStyle(ComputedStyle{}, clip, sheet, viewport);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "headless/svg/Css.h"
-#include "headless/svg/Geometry.h"
 #include "headless/svg/Length.h"
+#include "headless/svg/Subpath.h"
 #include "headless/svg/XmlSource.h"
 
 namespace headless::svg {

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <unordered_set>
 
+#include "headless/document/SdkGeometry.h"
 #include "headless/svg/NumberFormat.h"
 #include "headless/svg/SvgError.h"
 
@@ -17,7 +18,7 @@ AIRealPoint ToArtwork(Point p) {
 }
 
 AIRealRect ToArtworkRect(const Box& box) {
-    if (!box.valid) return {};
+    if (box.IsEmpty()) return {};
     return {box.minX, -box.minY, box.maxX, -box.maxY};
 }
 
@@ -351,13 +352,6 @@ private:
 };
 
 }  // namespace
-
-AIRealMatrix ToAIMatrix(const Matrix& m) {
-    return {m.a, m.b, m.c, m.d, m.e, m.f};
-}
-Matrix FromAIMatrix(const AIRealMatrix& m) {
-    return {m.a, m.b, m.c, m.d, m.tx, m.ty};
-}
 
 void ImportSvgTree(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file) {
     Importer(tree, document, options, file).Run();

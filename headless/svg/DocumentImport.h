@@ -16,7 +16,4 @@ constexpr const char* kDefinitionsElement = "definitions";
 
 void ImportSvgTree(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file);
 
-AIRealMatrix ToAIMatrix(const Matrix& m);
-Matrix FromAIMatrix(const AIRealMatrix& m);
-
 }  // namespace headless::svg

@@ -116,7 +116,7 @@ bool GradientTable::Place(pugi::xml_node gradient, const Box& bbox, const Matrix
     }
     Matrix unitMatrix;
     if (boundingBoxUnits) {
-        if (!bbox.valid || bbox.Width() == 0 || bbox.Height() == 0) return false;
+        if (bbox.IsEmpty() || bbox.Width() == 0 || bbox.Height() == 0) return false;
         unitMatrix = {bbox.Width(), 0, 0, bbox.Height(), bbox.minX, bbox.minY};
     }
     auto coordinate = [&](const char* name, const char* fallback, LengthAxis axis) {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "headless/svg/Geometry.h"
 #include "headless/svg/Length.h"
 #include "headless/svg/PngCodec.h"
+#include "headless/svg/Subpath.h"
 #include "headless/svg/XmlSource.h"
 
 namespace headless::svg {

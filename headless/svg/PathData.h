@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "headless/svg/Geometry.h"
 #include "headless/svg/NumberFormat.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "headless/svg/Geometry.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "headless/svg/Geometry.h"
 #include "headless/svg/Length.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "headless/svg/Color.h"
-#include "headless/svg/Geometry.h"
 #include "headless/svg/PngCodec.h"
 #include "headless/svg/Style.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

@@ -16,6 +16,7 @@
 
 #include <pugixml.hpp>
 
+#include "headless/document/SdkGeometry.h"
 #include "headless/svg/Base64.h"
 #include "headless/svg/Color.h"
 #include "headless/svg/Css.h"
@@ -429,7 +430,7 @@ private:
         SetNumber(e, "height", height);
         e.append_attribute("preserveAspectRatio").set_value("none");
         // Pixel (column, row) is image space (column, -row); the matrix takes that to artwork, the flip to SVG.
-        const Matrix toRoot = kSvgToArtwork * FromAIMatrix(raster.matrix) * Matrix{1, 0, 0, -1, 0, 0};
+        const Matrix toRoot = kSvgToArtwork * ToMatrix(raster.matrix) * Matrix{1, 0, 0, -1, 0, 0};
         if (!toRoot.IsIdentity()) e.append_attribute("transform").set_value(FormatMatrix(toRoot).c_str());
         e.append_attribute("xlink:href").set_value(("data:image/png;base64," + Base64Encode(EncodePng(image))).c_str());
         return e;
@@ -450,7 +451,7 @@ private:
         // must not be written as a transform the file never had.
         constexpr double kSlack = 1e-7;
         const bool identity = std::fabs(m.a - 1) < kSlack && std::fabs(m.b) < kSlack && std::fabs(m.c) < kSlack &&
-                              std::fabs(m.d - 1) < kSlack && std::fabs(m.e) < kSlack && std::fabs(m.f) < kSlack;
+                              std::fabs(m.d - 1) < kSlack && std::fabs(m.tx) < kSlack && std::fabs(m.ty) < kSlack;
         return identity ? Matrix{} : m;
     }
 
@@ -460,7 +461,7 @@ private:
         const Gradient* gradient = doc_.FindGradient(id);
         if (!gradient) ThrowSvgError("", 0, "", "a path refers to a gradient the document does not hold");
         const bool radial = gradient->type == GradientType::kRadial;
-        const Matrix toRoot = toLocal * kSvgToArtwork * FromAIMatrix(style.matrix);
+        const Matrix toRoot = toLocal * kSvgToArtwork * ToMatrix(style.matrix);
         const double angle = (radial ? style.hiliteAngle : style.gradientAngle) * std::numbers::pi / 180;
         const double reach = radial ? style.hiliteLength * style.gradientLength : style.gradientLength;
         Point origin{style.gradientOrigin.h, style.gradientOrigin.v};

@@ -73,7 +73,7 @@ public:
 
     Box Result() {
         Close();
-        if (!box_.valid) box_.Add(chunk_.start);
+        if (box_.IsEmpty()) box_.Add(chunk_.start);
         return box_;
     }
 

@@ -3,9 +3,9 @@
 
 #include <pugixml.hpp>
 
-#include "headless/svg/Geometry.h"
 #include "headless/svg/Length.h"
 #include "headless/svg/Style.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

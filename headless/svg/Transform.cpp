@@ -77,7 +77,7 @@ std::string ParseTransform(std::string_view text, Matrix& result) {
 
 std::string FormatMatrix(const Matrix& m) {
     std::string out = "matrix(";
-    const double values[] = {m.a, m.b, m.c, m.d, m.e, m.f};
+    const double values[] = {m.a, m.b, m.c, m.d, m.tx, m.ty};
     for (int i = 0; i < 6; ++i) {
         if (i > 0) out += ' ';
         // The linear part needs more digits than coordinates: it multiplies them.

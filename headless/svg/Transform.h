@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "headless/svg/Geometry.h"
+#include "headless/svg/Subpath.h"
 
 namespace headless::svg {
 

@@ -458,7 +458,7 @@ private:
         const auto w = length("width", LengthAxis::kX), h = length("height", LengthAxis::kY);
         if (!w || !h || *w <= 0 || *h <= 0) return Carried(NodeKind::kUnknown, e, style, ctm, Box{});
         const double x = length("x", LengthAxis::kX).value_or(0), y = length("y", LengthAxis::kY).value_or(0);
-        Node node = Carried(NodeKind::kImage, e, style, ctm, TransformedBox(Box{x, y, x + *w, y + *h, true}, ctm));
+        Node node = Carried(NodeKind::kImage, e, style, ctm, TransformedBox(Box{x, y, x + *w, y + *h}, ctm));
         node.href = href;
         node.placement = ctm * Matrix::Translate(x, y);
         return node;
@@ -477,7 +477,7 @@ private:
         if (w && h) {
             const double left = x.value_or(0);
             const double top = ParseLength(e.attribute("y").value(), viewport_, LengthAxis::kY).value_or(0);
-            bounds = TransformedBox(Box{left, top, left + *w, top + *h, true}, ctm);
+            bounds = TransformedBox(Box{left, top, left + *w, top + *h}, ctm);
         } else {
             for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling())
                 if (child.type() == pugi::node_element && !IsPreamble(child.name()))

@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "headless/svg/Geometry.h"
 #include "headless/svg/Length.h"
+#include "headless/svg/Subpath.h"
 #include "headless/svg/XmlSource.h"
 
 namespace headless::svg {

@@ -1,15 +1,13 @@
 // Coverage by winding numbers over the document model.
 #include "tests/e2e/Coverage.h"
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 
 namespace trimora::e2e {
 
 using headless::ArtId;
 
 namespace {
-
-constexpr double kFlatten = 0.05;  // artwork units; a sample this near an edge may be judged either way
 
 void Collect(const headless::Document& doc, ArtId first, std::vector<ArtId>& out) {
     for (ArtId id = first; id; id = doc.Find(id)->next) {
@@ -21,7 +19,7 @@ void Collect(const headless::Document& doc, ArtId first, std::vector<ArtId>& out
 }
 
 int Winding(const headless::Art& path, AIRealPoint p) {
-    return headless::WindingNumber(path.segments, p, kFlatten);
+    return headless::WindingNumber(path.segments, path.closed, p);
 }
 
 bool Painted(const headless::Document& doc, const headless::Art& art, AIRealPoint p) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "headless/document/Geometry.h"
+#include "headless/document/SdkGeometry.h"
 #include "plugin/geometry/ArtMaker.h"
 #include "tests/plugin/engine/EngineFixture.h"
 #include "tests/support/TestSupport.h"
@@ -54,7 +54,10 @@ protected:
     std::vector<ArtId> Children(ArtId parent) const { return test::Children(doc, parent); }
     std::vector<ArtId> Top() const { return Children(LayerGroupOf(layer)); }
     ArtId LayerGroupOf(LayerId l) const { return doc.FindLayer(l)->group; }
-    AIReal Area(ArtId path) const { return std::abs(headless::SignedArea(doc.Find(path)->segments)); }
+    AIReal Area(ArtId path) const {
+        const headless::Art& a = *doc.Find(path);
+        return std::abs(headless::SignedArea(a.segments, a.closed));
+    }
     static bool Curved(const headless::Art& path) {
         for (const AIPathSegment& s : path.segments)
             if (s.in.h != s.p.h || s.in.v != s.p.v || s.out.h != s.p.h || s.out.v != s.p.v) return true;
