@@ -121,11 +121,16 @@ std::size_t FlatteningSteps(const Cubic& c, double tolerance) {
     return std::min(static_cast<std::size_t>(n), kMaxFlatteningSteps);
 }
 
-void Flatten(const Cubic& c, double tolerance, std::vector<Point>& out) {
+double DistanceTo(const Cubic& c, Point q, double tolerance) {
     const std::size_t steps = FlatteningSteps(c, tolerance);
-    for (std::size_t i = 1; i < steps; ++i)
-        out.push_back(c.Evaluate(static_cast<double>(i) / static_cast<double>(steps)));
-    out.push_back(c.p3);
+    double best = Distance(q, c.p0);
+    Point from = c.p0;
+    for (std::size_t i = 1; i <= steps; ++i) {
+        const Point to = i == steps ? c.p3 : c.Evaluate(static_cast<double>(i) / static_cast<double>(steps));
+        best = std::min(best, DistanceToSegment(q, from, to));
+        from = to;
+    }
+    return best;
 }
 
 namespace {

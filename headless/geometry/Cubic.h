@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
 
 #include "headless/geometry/Box.h"
 #include "headless/geometry/Point.h"
@@ -37,8 +36,8 @@ double SignedArea(const Cubic& c);
 
 // Number of uniform parameter steps that keep the polyline within tolerance (points) of the curve.
 std::size_t FlatteningSteps(const Cubic& c, double tolerance);
-// Appends the polyline's vertices after p0, ending with p3.
-void Flatten(const Cubic& c, double tolerance, std::vector<Point>& out);
+// Distance from q to the curve, to within tolerance (points), along its flattened polyline.
+double DistanceTo(const Cubic& c, Point q, double tolerance);
 
 // Signed crossings of the ray from q towards +x with the exact curve, by subdivision: +1 where the curve goes up
 // through the ray, -1 where it comes down. An end counts as above q when strictly above it, so loops of segments

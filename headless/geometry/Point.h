@@ -36,6 +36,8 @@ inline double Length(Point v) {
 inline double Distance(Point a, Point b) {
     return Length(b - a);
 }
+// Distance from q to the closed segment from a to b.
+double DistanceToSegment(Point q, Point a, Point b);
 inline bool IsFinite(Point p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }

@@ -4,17 +4,14 @@
 #include <cmath>
 
 #include "headless/document/SdkGeometry.h"
+#include "headless/geometry/Path.h"
+#include "headless/geometry/Tolerance.h"
 #include "headless/suites/ArtSuiteParts.h"
 #include "headless/suites/HostEntry.h"
 #include "plugin/sdk/AIHitTest.h"
 
 namespace headless {
 namespace {
-
-// How close to an outline a point must lie to touch it.
-constexpr AIReal kOutlineReach = 1e-2;
-// Pieces per curved segment when measuring the distance to an outline.
-constexpr int kCurvePieces = 64;
 
 struct Probe {
     const Document& doc;
@@ -27,46 +24,23 @@ bool Paints(AIBoolean paint, const AIColor& color) {
     return paint && color.kind != kNoneColor;
 }
 
-AIReal DistanceToLine(AIRealPoint p, AIRealPoint a, AIRealPoint b) {
-    const AIReal dx = b.h - a.h, dy = b.v - a.v;
-    const AIReal len2 = dx * dx + dy * dy;
-    const AIReal t = len2 > 0 ? std::clamp(((p.h - a.h) * dx + (p.v - a.v) * dy) / len2, 0.0, 1.0) : 0;
-    return std::hypot(p.h - (a.h + t * dx), p.v - (a.v + t * dy));
-}
-
-AIRealPoint CubicPoint(AIRealPoint p0, AIRealPoint p1, AIRealPoint p2, AIRealPoint p3, AIReal t) {
-    const AIReal u = 1 - t;
-    const AIReal a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-    return {a * p0.h + b * p1.h + c * p2.h + d * p3.h, a * p0.v + b * p1.v + c * p2.v + d * p3.v};
-}
-
-bool Same(AIRealPoint a, AIRealPoint b) {
-    return a.h == b.h && a.v == b.v;
-}
-
 AIReal DistanceToOutline(const Art& path, AIRealPoint p) {
     const std::vector<AIPathSegment>& segs = path.segments;
     if (segs.empty()) return INFINITY;
-    AIReal best = std::hypot(p.h - segs[0].p.h, p.v - segs[0].p.v);
+    const geometry::Point q = ToPoint(p);
+    AIReal best = geometry::Distance(q, ToPoint(segs[0].p));
     const std::size_t n = segs.size();
     const std::size_t count = path.closed && n > 1 ? n : n - 1;
     for (std::size_t i = 0; i < count; ++i) {
-        const AIPathSegment& from = segs[i];
-        const AIPathSegment& to = segs[(i + 1) % n];
-        const bool straight = Same(from.out, from.p) && Same(to.in, to.p);
-        const int pieces = straight ? 1 : kCurvePieces;
-        AIRealPoint prev = from.p;
-        for (int k = 1; k <= pieces; ++k) {
-            const AIRealPoint next = CubicPoint(from.p, from.out, to.in, to.p, static_cast<AIReal>(k) / pieces);
-            best = std::min(best, DistanceToLine(p, prev, next));
-            prev = next;
-        }
+        const geometry::Cubic c = SegmentCubic(segs[i], segs[(i + 1) % n]);
+        if (c.ControlBounds().Intersects(geometry::Box{q.x, q.y, q.x, q.y}, best))
+            best = std::min(best, geometry::DistanceTo(c, q, geometry::kFlattenTolerance));
     }
     return best;
 }
 
 bool InsideByRule(int winding, bool evenOdd) {
-    return evenOdd ? (winding & 1) != 0 : winding != 0;
+    return geometry::InsideByRule(winding, evenOdd ? geometry::FillRule::kEvenOdd : geometry::FillRule::kNonZero);
 }
 
 // Every path of a compound path, members of nested groups too.
@@ -86,7 +60,8 @@ int CompoundWinding(const Document& doc, const Art& compound, AIRealPoint p) {
 }
 
 AIReal OutlineReach(const AIPathStyle& s) {
-    return Paints(s.strokePaint, s.stroke.color) ? std::max(kOutlineReach, s.stroke.width / 2) : kOutlineReach;
+    return Paints(s.strokePaint, s.stroke.color) ? std::max(geometry::kOutlineReach, s.stroke.width / 2)
+                                                 : geometry::kOutlineReach;
 }
 
 ArtId HitArt(const Probe& probe, ArtId id);

@@ -1,6 +1,7 @@
 // The document, view, shape construction and hit test suites.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "plugin/sdk/AIDocument.h"
@@ -139,6 +140,28 @@ TEST_F(HitTestSuite, CompoundPathsWindAllMembersTogether) {
     EXPECT_EQ(HitAt(compound, 5, 5, kFillHitRequest), H(compound));
     EXPECT_EQ(HitAt(compound, 15, 15, kFillHitRequest), nullptr);
     EXPECT_EQ(HitAt(compound, 15, 10, kSegmentHitRequest), H(hole));  // on the hole's outline: the member
+}
+
+// The fill is judged on the exact curve, as the Pathfinder judges it: a point a hair inside a curved edge is hit and
+// one a hair outside is not, wherever along the edge it lies (a polyline within any tolerance gets some wrong).
+TEST_F(HitTestSuite, FillsAreJudgedOnTheExactCurve) {
+    const ArtId p = AddPath({{0, 0}, {1, 0}}, true);
+    constexpr AIReal r = 100, k = 0.5522847498307936 * r;
+    doc.Find(p)->segments = {{{r, 0}, {r, -k}, {r, k}, 0},
+                             {{0, r}, {k, r}, {-k, r}, 0},
+                             {{-r, 0}, {-r, k}, {-r, -k}, 0},
+                             {{0, -r}, {-k, -r}, {k, -r}, 0}};
+    doc.Find(p)->style.strokePaint = 0;
+    // Points on the first quarter, between the vertices any halving would make, and the outward direction there.
+    for (int i = 1; i < 64; ++i) {
+        const AIReal t = i / 64.3, u = 1 - t;
+        const AIReal x = u * u * u * r + 3 * u * u * t * r + 3 * u * t * t * k;
+        const AIReal y = 3 * u * u * t * k + 3 * u * t * t * r + t * t * t * r;
+        const AIReal len = std::hypot(x, y), nx = x / len, ny = y / len;
+        constexpr AIReal kHair = 1e-5;
+        EXPECT_EQ(HitAt(p, x - kHair * nx, y - kHair * ny, kFillHitRequest), H(p)) << i;
+        EXPECT_EQ(HitAt(p, x + kHair * nx, y + kHair * ny, kFillHitRequest), nullptr) << i;
+    }
 }
 
 TEST_F(HitTestSuite, StrokesGroupsAndReleasedReferences) {
