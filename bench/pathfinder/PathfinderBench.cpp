@@ -13,8 +13,8 @@
 
 #include "bench/pathfinder/BenchDocument.h"
 #include "bench/peers/PeerEngines.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Crop.h"
-#include "headless/pathfinder/Cubic.h"
 #include "headless/pathfinder/Outline.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/pathfinder/BenchDocument.h"
-#include "headless/pathfinder/Area.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Outline.h"
@@ -27,10 +27,6 @@ constexpr double kAreaRelative = 1e-6;
 constexpr double kSideMargin = 1e-3;
 constexpr double kOnPiece = 1e-6;
 constexpr int kSamplesPerSegment = 32;
-
-double Distance(Point a, Point b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
 
 double RoleArea(const CropResult& r, CropRole role) {
     double area = 0.0;

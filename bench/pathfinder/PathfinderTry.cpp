@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "headless/pathfinder/Area.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Outline.h"
 #include "headless/svg/PathShapes.h"

@@ -26,4 +26,43 @@ inline constexpr double kSimilaritySlack = 1e-7;
 // How close to an outline, in points, a hit test's point must lie to touch an unstroked outline.
 inline constexpr double kOutlineReach = 0.01;
 
+// Clipping. Integer units per point handed to the polygon clipper; one unit is well below the flattening
+// tolerance, and +-100,000 pt still fits the clipper's fast 64-bit range.
+inline constexpr double kClipperScale = 1.0e4;
+// Below this many uniform steps (steps per segment) a stretch near the other object is flattened as it is rather
+// than cut further.
+inline constexpr std::size_t kFineFlatteningSteps = 3;
+// Most halvings of a segment while looking for the stretches near the other object.
+inline constexpr int kMaxStretchSplitDepth = 24;
+// Most equal chunks (per segment) a curve is cut into before its far stretches become chords.
+inline constexpr std::size_t kMaxChordChunks = 64;
+// Turning parameters closer than this (curve parameter, 0 to 1) are one cut.
+inline constexpr double kSameTurningParam = 1e-9;
+
+// Mapping clipped rings back onto the curves. Two edges meeting at a vertex continue one stretch when their path
+// parameters (segment index plus curve parameter) there agree this closely.
+inline constexpr double kParamContinuity = 1e-7;
+// An edge that follows no source is bridged by a straight line only when it is this short (clipper units).
+inline constexpr double kBridgeableEdge = 4.0;
+// Path parameters of a crossing met again from another ring agree this closely with where the polylines first
+// put it.
+inline constexpr double kSameCrossingParam = 1e-3;
+
+// Refining a crossing on the exact curves. Most Newton iterations per crossing.
+inline constexpr int kMaxNewtonSteps = 12;
+// Two curve points closer than this, relative to the size of their coordinates (a pure ratio), are one point.
+inline constexpr double kSamePointResidual = 1e-13;
+// A Newton step shorter than this (curve parameter) has converged.
+inline constexpr double kNegligibleNewtonStep = 1e-14;
+// Crossings at shallower angles are looked for no farther away than at this one (the sine of the angle).
+inline constexpr double kShallowestCrossingSine = 0.02;
+
+// Proving a path simple. Most halvings of a segment into pieces that move steadily along their chords.
+inline constexpr int kMaxSteadySplitDepth = 4;
+// Most halvings of two segments that leave a shared anchor, to prove they meet nowhere else.
+inline constexpr int kMaxJunctionDepth = 12;
+// Two unit directions whose difference has a squared length below this (points squared per point squared) are
+// one direction: a cusp.
+inline constexpr double kSameDirection2 = 1e-24;
+
 }  // namespace geometry

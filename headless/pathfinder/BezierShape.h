@@ -1,40 +1,33 @@
-// Input and output model of the Pathfinder geometry: Bezier paths made of anchors, and shapes made of paths.
+// The Pathfinder works on the geometry core's types: Bezier paths made of anchors, shapes made of paths, cubic
+// segments and boxes, with the core's measures of them.
 #pragma once
 
-#include <vector>
+#include "headless/geometry/Box.h"
+#include "headless/geometry/Cubic.h"
+#include "headless/geometry/Path.h"
+#include "headless/geometry/Point.h"
 
 namespace pathfinder {
 
-struct Point {
-    double x = 0.0;
-    double y = 0.0;
+using geometry::Anchor;
+using geometry::BezierPath;
+using geometry::BezierShape;
+using geometry::Box;
+using geometry::Cubic;
+using geometry::FillRule;
+using geometry::Point;
 
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-// The segment from anchor i to anchor i+1 is the cubic p_i, out_i, in_{i+1}, p_{i+1}; handles sitting on their
-// anchors make a straight segment.
-struct Anchor {
-    Point p;
-    Point in;
-    Point out;
-
-    static Anchor Corner(Point at) { return Anchor{at, at, at}; }
-    friend bool operator==(const Anchor&, const Anchor&) = default;
-};
-
-// A closed path also has the segment from its last anchor back to its first.
-struct BezierPath {
-    std::vector<Anchor> anchors;
-    bool closed = false;
-};
-
-enum class FillRule { kNonZero, kEvenOdd };
-
-// One object's geometry: a single path or a compound path, filled by its rule.
-struct BezierShape {
-    std::vector<BezierPath> paths;
-    FillRule fillRule = FillRule::kNonZero;
-};
+using geometry::ControlBounds;
+using geometry::Cross;
+using geometry::Distance;
+using geometry::Dot;
+using geometry::FlatteningSteps;
+using geometry::IsInsideFill;
+using geometry::Length;
+using geometry::Lerp;
+using geometry::SegmentCount;
+using geometry::SegmentOf;
+using geometry::SignedArea;
+using geometry::WindingNumber;
 
 }  // namespace pathfinder

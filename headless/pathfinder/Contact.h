@@ -1,9 +1,8 @@
-// Quick tests that settle most operations without the clipper: whether two outlines can meet, and whether a point
-// lies in a shape's fill.
+// Quick tests that settle most operations without the clipper: whether two outlines can meet. (Whether a point lies
+// in a shape's fill is the geometry core's WindingNumber and IsInsideFill.)
 #pragma once
 
 #include "headless/pathfinder/BezierShape.h"
-#include "headless/pathfinder/Cubic.h"
 
 namespace pathfinder {
 
@@ -16,9 +15,5 @@ bool CurvesMayTouch(const Cubic& a, const Cubic& b, double tolerance);
 // True when some path of paths has anchors on both sides of other's fill, so that it crosses other's outline: a
 // cheaper proof of a meeting than OutlinesMayTouch. otherBox is other's control box.
 bool AnchorsOnBothSides(const BezierShape& paths, const BezierShape& other, const Box& otherBox);
-
-// Winding number of the shape's outlines around q, every path closed as a fill closes it.
-int WindingNumber(const BezierShape& shape, Point q);
-bool IsInsideFill(const BezierShape& shape, Point q);
 
 }  // namespace pathfinder

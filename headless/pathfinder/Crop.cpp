@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "headless/pathfinder/Area.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/ClipperBridge.h"
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/PathBuilder.h"

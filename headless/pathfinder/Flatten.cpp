@@ -6,18 +6,12 @@
 #include <cmath>
 #include <numeric>
 
-#include "headless/pathfinder/Area.h"
+#include "headless/geometry/Tolerance.h"
+#include "headless/pathfinder/BezierShape.h"
 
 namespace pathfinder {
 namespace {
 
-constexpr std::size_t kMaxSteps = 1u << 14;
-
-double Length(Point p) {
-    return std::hypot(p.x, p.y);
-}
-
-// Parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
 // Parameters cutting a segment: at most its two ends and two turning points in each coordinate.
 class Cuts {
 public:
@@ -43,23 +37,12 @@ private:
     std::size_t n_ = 0;
 };
 
-void TurningParams(double a, double b, double c, double d, Cuts& out) {
-    // Half the derivative's coefficients: qa t^2 + qb t + qc.
-    const double qa = d - 3.0 * c + 3.0 * b - a, qb = 2.0 * (c - 2.0 * b + a), qc = b - a;
-    const double size = std::max({std::abs(qa), std::abs(qb), std::abs(qc)});
-    auto add = [&](double t) {
-        if (t > 0.0 && t < 1.0) out.push_back(t);
-    };
-    if (size == 0.0) return;
-    if (std::abs(qa) <= 1e-12 * size) {
-        if (qb != 0.0) add(-qc / qb);
-        return;
-    }
-    const double discriminant = qb * qb - 4.0 * qa * qc;
-    if (discriminant < 0.0) return;
-    const double q = -0.5 * (qb + std::copysign(std::sqrt(discriminant), qb));
-    add(q / qa);
-    if (q != 0.0) add(qc / q);
+// Adds the parameters inside (0, 1) where the coordinate with control values a, b, c, d turns back.
+void AddTurningParams(double a, double b, double c, double d, Cuts& out) {
+    double turns[2];
+    const int n = geometry::TurningParams(a, b, c, d, turns);
+    for (int i = 0; i < n; ++i)
+        out.push_back(turns[i]);
 }
 
 // Cuts of c at its turning points in x and y: 0, the turning parameters in order, 1. Between two cuts the curve is
@@ -68,11 +51,11 @@ Cuts MonotoneParams(const Cubic& c) {
     Cuts cuts;
     cuts.push_back(0.0);
     if (!c.IsStraight()) {
-        TurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
-        TurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
+        AddTurningParams(c.p0.x, c.p1.x, c.p2.x, c.p3.x, cuts);
+        AddTurningParams(c.p0.y, c.p1.y, c.p2.y, c.p3.y, cuts);
     }
     cuts.push_back(1.0);
-    cuts.SortAndMerge(1e-9);
+    cuts.SortAndMerge(geometry::kSameTurningParam);
     cuts.back() = 1.0;
     return cuts;
 }
@@ -141,9 +124,9 @@ void AppendVertex(FlatPath& flat, const ClipperLib::IntPoint& p, PathParam u) {
 }
 
 // Below this many uniform steps a stretch near the other object is flattened as it is rather than cut further.
-constexpr std::size_t kFineSteps = 3;
-constexpr int kMaxSplitDepth = 24;
-constexpr std::size_t kMaxChunks = 64;
+constexpr std::size_t kFineSteps = geometry::kFineFlatteningSteps;
+constexpr int kMaxSplitDepth = geometry::kMaxStretchSplitDepth;
+constexpr std::size_t kMaxChunks = geometry::kMaxChordChunks;
 
 bool SamePaths(const std::vector<BezierPath>& a, const std::vector<BezierPath>& b) {
     if (a.size() != b.size()) return false;
@@ -384,15 +367,6 @@ double BoxArea(const Box& b) {
 }
 
 }  // namespace
-
-std::size_t FlatteningSteps(const Cubic& c, double tolerance) {
-    if (c.IsStraight()) return 1;
-    const double m = std::max(Length(c.p0 - 2.0 * c.p1 + c.p2), Length(c.p1 - 2.0 * c.p2 + c.p3));
-    // Uniform steps of 1/n leave an error of at most 6m / (8 n^2).
-    const double n = std::ceil(std::sqrt(0.75 * m / tolerance));
-    if (!(n >= 1.0)) return 1;
-    return std::min(static_cast<std::size_t>(n), kMaxSteps);
-}
 
 ClipperLib::IntPoint ToClipper(Point p, double scale) {
     return {static_cast<ClipperLib::cInt>(std::llround(p.x * scale)),

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "headless/pathfinder/BezierShape.h"
-#include "headless/pathfinder/Cubic.h"
 
 namespace pathfinder {
 
@@ -47,9 +46,6 @@ struct FlattenOptions {
     // object's own paths cross one another does not matter, and chords may pass over them.
     bool keepOwnCrossings = true;
 };
-
-// Number of uniform steps that keep a cubic within tolerance of its polyline.
-std::size_t FlatteningSteps(const Cubic& c, double tolerance);
 
 ClipperLib::IntPoint ToClipper(Point p, double scale);
 Point FromClipper(const ClipperLib::IntPoint& p, double scale);

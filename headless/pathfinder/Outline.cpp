@@ -176,7 +176,7 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         for (const Box& b : stretches)
             if (b.Intersects(underBox, tolerance)) near.push_back(b);
         Box focus = topBox;
-        focus.Include(ControlBounds(top));
+        focus.Add(ControlBounds(top));
         FlattenOptions underOptions{tolerance, scale, focus};
         underOptions.near = &near;
         // The lower object's paths are areas only for the top object's open paths.

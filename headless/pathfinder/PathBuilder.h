@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "headless/pathfinder/BezierShape.h"
-#include "headless/pathfinder/Cubic.h"
 
 namespace pathfinder {
 

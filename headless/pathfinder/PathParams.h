@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "headless/pathfinder/Cubic.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Flatten.h"
 
 namespace pathfinder {

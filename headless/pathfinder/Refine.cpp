@@ -4,20 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "headless/geometry/Tolerance.h"
 #include "headless/pathfinder/PathParams.h"
 
 namespace pathfinder {
 namespace {
 
-constexpr int kNewtonSteps = 12;
-// Two curve points closer than this, relative to the size of their coordinates, are one point.
-constexpr double kResidual = 1e-13;
-// Crossings at shallower angles are looked for no farther away than at this one.
-constexpr double kShallowestSine = 0.02;
-
-double Distance(Point a, Point b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
+constexpr int kNewtonSteps = geometry::kMaxNewtonSteps;
+constexpr double kResidual = geometry::kSamePointResidual;
+constexpr double kShallowestSine = geometry::kShallowestCrossingSine;
 
 Point Midpoint(Point a, Point b) {
     return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
@@ -34,7 +29,7 @@ PathParam ClosestParam(const BezierPath& path, PathParam u, Point target) {
         if (tt <= 0.0) break;
         const double step = Dot(d, t) / tt;  // Gauss-Newton on the squared distance
         u -= step;
-        if (std::abs(step) < 1e-14) break;
+        if (std::abs(step) < geometry::kNegligibleNewtonStep) break;
     }
     // A step that wandered off to another stretch of the path is no better than where it started.
     if (Distance(PointAt(path, u), target) > Distance(PointAt(path, start), target)) return start;

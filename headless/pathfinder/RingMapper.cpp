@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "headless/geometry/Tolerance.h"
 #include "headless/pathfinder/PathBuilder.h"
 #include "headless/pathfinder/PathParams.h"
 #include "headless/pathfinder/Refine.h"
@@ -11,12 +12,9 @@
 namespace pathfinder {
 namespace {
 
-// Two edges meeting at a vertex continue one stretch when their parameters there agree this closely.
-constexpr double kContinuity = 1e-7;
-// An edge that follows nothing is bridged by a straight line only when it is this short (clipper units).
-constexpr double kBridgeableEdge = 4.0;
-// Parameters of a crossing met again from another ring agree this closely with where the polylines first put it.
-constexpr double kSameCrossing = 1e-3;
+using geometry::kBridgeableEdge;
+constexpr double kContinuity = geometry::kParamContinuity;
+constexpr double kSameCrossing = geometry::kSameCrossingParam;
 
 bool IsStraight(const Cubic& c) {
     return c.p1 == c.p0 && c.p2 == c.p3;

@@ -3,17 +3,9 @@
 
 #include <cmath>
 
-#include "headless/pathfinder/Cubic.h"
+#include "headless/pathfinder/BezierShape.h"
 
 namespace pathfinder {
-namespace {
-
-bool IsFinite(Point p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
-}  // namespace
-
 bool HasFiniteCoordinates(const BezierShape& shape) {
     for (const BezierPath& path : shape.paths)
         for (const Anchor& a : path.anchors)

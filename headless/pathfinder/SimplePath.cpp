@@ -6,14 +6,12 @@
 #include <cmath>
 #include <vector>
 
+#include "headless/geometry/Tolerance.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Contact.h"
-#include "headless/pathfinder/Cubic.h"
 
 namespace pathfinder {
 namespace {
-
-constexpr int kMaxSplitDepth = 4;
-constexpr int kMaxJunctionDepth = 12;
 
 bool IsPoint(const Cubic& c) {
     return c.p0 == c.p1 && c.p1 == c.p2 && c.p2 == c.p3;
@@ -33,7 +31,7 @@ bool AddSteadyPieces(const Cubic& c, int depth, std::vector<Cubic>& out) {
         out.push_back(c);
         return true;
     }
-    if (depth >= kMaxSplitDepth) return false;
+    if (depth >= geometry::kMaxSteadySplitDepth) return false;
     Cubic left, right;
     c.Split(0.5, left, right);
     return AddSteadyPieces(left, depth + 1, out) && AddSteadyPieces(right, depth + 1, out);
@@ -68,9 +66,9 @@ bool MeetOnlyAtStart(const Cubic& a, const Cubic& b, double tolerance, int depth
     if (!LeavingDirection(a, da) || !LeavingDirection(b, db)) return false;
     // The line through the start halfway between the two directions; it fails only where they coincide (a cusp).
     const Point normal = da - db;
-    if (Dot(normal, normal) < 1e-24) return false;
+    if (Dot(normal, normal) < geometry::kSameDirection2) return false;
     if (OnSide(a, normal, 1.0) && OnSide(b, normal, -1.0)) return true;
-    if (depth >= kMaxJunctionDepth) return false;
+    if (depth >= geometry::kMaxJunctionDepth) return false;
     Cubic a1, a2, b1, b2;
     a.Split(0.5, a1, a2);
     b.Split(0.5, b1, b2);

@@ -1,15 +1,10 @@
 // Conversion of paths and compound paths to Bezier shapes and of Bezier paths back to segments.
 #include "headless/suites/ArtShapes.h"
 
+#include "headless/document/SdkGeometry.h"
+
 namespace headless {
 namespace {
-
-pathfinder::Point P(AIRealPoint p) {
-    return {p.h, p.v};
-}
-AIRealPoint R(pathfinder::Point p) {
-    return {p.x, p.y};
-}
 
 void AddPaths(const Document& doc, const Art& a, pathfinder::BezierShape& shape) {
     if (a.type == kPathArt) {
@@ -17,7 +12,7 @@ void AddPaths(const Document& doc, const Art& a, pathfinder::BezierShape& shape)
         path.closed = a.closed;
         path.anchors.reserve(a.segments.size());
         for (const AIPathSegment& s : a.segments)
-            path.anchors.push_back({P(s.p), P(s.in), P(s.out)});
+            path.anchors.push_back({ToPoint(s.p), ToPoint(s.in), ToPoint(s.out)});
         shape.paths.push_back(std::move(path));
         return;
     }
@@ -44,7 +39,7 @@ std::vector<AIPathSegment> SegmentsOf(const pathfinder::BezierPath& path) {
     out.reserve(path.anchors.size());
     for (const pathfinder::Anchor& a : path.anchors) {
         const bool corner = a.in == a.p && a.out == a.p;
-        out.push_back({R(a.p), R(a.in), R(a.out), corner});
+        out.push_back({ToAIPoint(a.p), ToAIPoint(a.in), ToAIPoint(a.out), corner});
     }
     return out;
 }

@@ -11,22 +11,14 @@ namespace {
 // Enough places that a printed shape given back to the tools meets itself the same way.
 constexpr int kShapeDecimals = 12;
 
-pathfinder::Point ToShape(Point p) {
-    return {p.x, p.y};
-}
-
-Point ToSvg(pathfinder::Point p) {
-    return {p.x, p.y};
-}
-
 pathfinder::BezierPath PathOf(const Subpath& s) {
     pathfinder::BezierPath path;
     path.closed = s.closed;
-    path.anchors.push_back(pathfinder::Anchor::Corner(ToShape(s.points[0])));
+    path.anchors.push_back(pathfinder::Anchor::Corner(s.points[0]));
     for (std::size_t i = 1; i + 2 < s.points.size(); i += 3) {
-        path.anchors.back().out = ToShape(s.points[i]);
-        const pathfinder::Point to = ToShape(s.points[i + 2]);
-        path.anchors.push_back({to, ToShape(s.points[i + 1]), to});
+        path.anchors.back().out = s.points[i];
+        const Point to = s.points[i + 2];
+        path.anchors.push_back({to, s.points[i + 1], to});
     }
     if (s.closed && path.anchors.size() > 1 && s.points.back() == s.points.front()) {
         path.anchors.front().in = path.anchors.back().in;
@@ -39,12 +31,12 @@ Subpath SubpathOf(const pathfinder::BezierPath& path) {
     Subpath s;
     s.closed = path.closed;
     const std::size_t n = path.anchors.size();
-    s.points.push_back(ToSvg(path.anchors[0].p));
+    s.points.push_back(path.anchors[0].p);
     const std::size_t segments = path.closed ? n : n - 1;
     for (std::size_t i = 0; i < segments; ++i) {
         const pathfinder::Anchor& from = path.anchors[i];
         const pathfinder::Anchor& to = path.anchors[(i + 1) % n];
-        s.points.insert(s.points.end(), {ToSvg(from.out), ToSvg(to.in), ToSvg(to.p)});
+        s.points.insert(s.points.end(), {from.out, to.in, to.p});
     }
     return s;
 }

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string>
 
-#include "headless/pathfinder/Area.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/SimplePath.h"
 #include "tests/headless/pathfinder/CurveChecks.h"

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "headless/pathfinder/Area.h"
+#include "headless/pathfinder/BezierShape.h"
 #include "headless/pathfinder/Crop.h"
-#include "headless/pathfinder/Cubic.h"
 #include "headless/pathfinder/PathBuilder.h"
 
 namespace pathfinder::testing {
@@ -45,10 +44,6 @@ inline double NearestParam(const Cubic& c, Point q) {
         best = std::clamp(best - Dot(d, d1) / denominator, 0.0, 1.0);
     }
     return best;
-}
-
-inline double Distance(Point a, Point b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
 }
 
 // True when piece is the exact sub-curve of one of the sources' segments between the parameters its ends fall
