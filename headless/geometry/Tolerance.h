@@ -23,8 +23,24 @@ inline constexpr double kNegligibleCoefficient = 1e-12;
 // matrices are written to 8 decimals, and one read back from a file must be judged as it was before writing.
 inline constexpr double kSimilaritySlack = 1e-7;
 
+// A matrix whose entries each lie this close to the identity's (in the entries' own units) is the identity: what
+// comes back from writing the identity to 8 decimals and reading it again.
+inline constexpr double kIdentitySlack = 1e-7;
+
+// An anchor is smooth when its two handles point opposite ways with the sine of the angle between them below this.
+inline constexpr double kSmoothSine = 1e-9;
+
+// An SVG arc is cut into whole quarter turns, counted with this slack (in quarter turns) so that round-off does not
+// add a piece.
+inline constexpr double kQuarterTurnSlack = 1e-9;
+
 // How close to an outline, in points, a hit test's point must lie to touch an unstroked outline.
 inline constexpr double kOutlineReach = 0.01;
+
+// Arc length by subdivision: most halvings, and the tolerance's floor relative to the control polygon's length
+// (a pure ratio) below which lengths are round-off.
+inline constexpr int kMaxArcLengthDepth = 20;
+inline constexpr double kArcLengthRelativeFloor = 1e-12;
 
 // Clipping. Integer units per point handed to the polygon clipper; one unit is well below the flattening
 // tolerance, and +-100,000 pt still fits the clipper's fast 64-bit range.

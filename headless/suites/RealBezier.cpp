@@ -4,14 +4,14 @@
 #include <algorithm>
 
 #include "headless/document/SdkGeometry.h"
+#include "headless/geometry/Tolerance.h"
 
 namespace headless {
 namespace {
 
 // Deep enough for any tolerance double precision can honour, shallow enough to bound the work at a cusp.
-constexpr int kMaxDepth = 20;
-// Relative to the curve's size, below which the lengths are rounding noise.
-constexpr AIReal kRelativeFloor = 1e-12;
+constexpr int kMaxDepth = geometry::kMaxArcLengthDepth;
+constexpr AIReal kRelativeFloor = geometry::kArcLengthRelativeFloor;
 
 geometry::Cubic CubicOf(const AIRealBezier& b) {
     return {ToPoint(b.p0), ToPoint(b.p1), ToPoint(b.p2), ToPoint(b.p3)};

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "headless/document/SdkGeometry.h"
+#include "headless/geometry/Tolerance.h"
 #include "headless/svg/NumberFormat.h"
 #include "headless/svg/SvgError.h"
 
@@ -50,7 +51,7 @@ std::vector<AIPathSegment> ToSegments(const Subpath& s) {
                      by = seg.out.v - seg.p.v;
         const double cross = ax * by - ay * bx, dot = ax * bx + ay * by;
         const double scale = std::hypot(ax, ay) * std::hypot(bx, by);
-        seg.corner = !(scale > 0 && std::fabs(cross) <= 1e-9 * scale && dot < 0);
+        seg.corner = !(scale > 0 && std::fabs(cross) <= geometry::kSmoothSine * scale && dot < 0);
     }
     return segments;
 }

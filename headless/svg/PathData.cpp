@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "headless/geometry/Tolerance.h"
 #include "headless/svg/NumberFormat.h"
 #include "headless/svg/Scanner.h"
 
@@ -276,7 +277,8 @@ void AppendArc(Subpath& subpath, Point from, double rx, double ry, double rotati
     if (!sweep && delta > 0) delta -= 2 * std::numbers::pi;
     if (sweep && delta < 0) delta += 2 * std::numbers::pi;
     // At most a quarter turn per cubic keeps the approximation error below 3e-4 of the radius.
-    const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(delta) / (std::numbers::pi / 2) - 1e-9)));
+    const int pieces = std::max(
+        1, static_cast<int>(std::ceil(std::fabs(delta) / (std::numbers::pi / 2) - geometry::kQuarterTurnSlack)));
     const double step = delta / pieces;
     const double k = 4.0 / 3.0 * std::tan(step / 4);
     auto pointAt = [&](double t, double scaleX, double scaleY, bool derivative) {

@@ -17,6 +17,7 @@
 #include <pugixml.hpp>
 
 #include "headless/document/SdkGeometry.h"
+#include "headless/geometry/Tolerance.h"
 #include "headless/svg/Base64.h"
 #include "headless/svg/Color.h"
 #include "headless/svg/Css.h"
@@ -449,7 +450,7 @@ private:
         const Matrix m = fromBox * toRoot;
         // An unchanged path gives the gradient's own transform back, usually the identity, up to round-off that
         // must not be written as a transform the file never had.
-        constexpr double kSlack = 1e-7;
+        constexpr double kSlack = geometry::kIdentitySlack;
         const bool identity = std::fabs(m.a - 1) < kSlack && std::fabs(m.b) < kSlack && std::fabs(m.c) < kSlack &&
                               std::fabs(m.d - 1) < kSlack && std::fabs(m.tx) < kSlack && std::fabs(m.ty) < kSlack;
         return identity ? Matrix{} : m;
