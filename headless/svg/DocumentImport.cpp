@@ -78,14 +78,14 @@ AIGradientStyle Placement(const GradientPlacement& g, bool radial, AIGradientHan
     if (!radial) {
         const Point end = pointMap.Apply(g.end);
         style.gradientAngle = degrees(end.x - origin.x, end.y - origin.y);
-        style.gradientLength = std::hypot(end.x - origin.x, end.y - origin.y);
+        style.gradientLength = geometry::Distance(origin, end);
         return style;
     }
     const Point focus = pointMap.Apply(g.focus);
     style.gradientLength = g.radius * (onPage ? toArtwork.MeanScale() : 1);
     style.hiliteAngle = degrees(focus.x - origin.x, focus.y - origin.y);
     style.hiliteLength =
-        style.gradientLength > 0 ? std::hypot(focus.x - origin.x, focus.y - origin.y) / style.gradientLength : 0;
+        style.gradientLength > 0 ? geometry::Distance(origin, focus) / style.gradientLength : 0;
     return style;
 }
 
