@@ -84,8 +84,7 @@ AIGradientStyle Placement(const GradientPlacement& g, bool radial, AIGradientHan
     const Point focus = pointMap.Apply(g.focus);
     style.gradientLength = g.radius * (onPage ? toArtwork.MeanScale() : 1);
     style.hiliteAngle = degrees(focus.x - origin.x, focus.y - origin.y);
-    style.hiliteLength =
-        style.gradientLength > 0 ? geometry::Distance(origin, focus) / style.gradientLength : 0;
+    style.hiliteLength = style.gradientLength > 0 ? geometry::Distance(origin, focus) / style.gradientLength : 0;
     return style;
 }
 
