@@ -93,7 +93,7 @@ std::vector<PathParam> SortedCuts(const BezierPath& path, std::vector<PathParam>
     // Two cuts are one when the stretch between them has no length to speak of.
     auto same = [&](PathParam a, PathParam b) {
         const Point pa = PointAt(path, a), pb = PointAt(path, b), pm = PointAt(path, a + (b - a) / 2);
-        return std::hypot(pa.x - pb.x, pa.y - pb.y) <= tolerance && std::hypot(pa.x - pm.x, pa.y - pm.y) <= tolerance;
+        return Distance(pa, pb) <= tolerance && Distance(pa, pm) <= tolerance;
     };
     for (PathParam u : cuts)
         if (kept.empty() || !same(kept.back(), u)) kept.push_back(u);

@@ -16,17 +16,13 @@ using geometry::kBridgeableEdge;
 constexpr double kContinuity = geometry::kParamContinuity;
 constexpr double kSameCrossing = geometry::kSameCrossingParam;
 
-bool IsStraight(const Cubic& c) {
-    return c.p1 == c.p0 && c.p2 == c.p3;
-}
-
 void MoveStart(Cubic& c, Point p) {
-    if (IsStraight(c)) c.p1 = p;
+    if (c.IsStraight()) c.p1 = p;
     c.p0 = p;
 }
 
 void MoveEnd(Cubic& c, Point p) {
-    if (IsStraight(c)) c.p2 = p;
+    if (c.IsStraight()) c.p2 = p;
     c.p3 = p;
 }
 
@@ -255,7 +251,7 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         MoveStart(pieces[first], from);
         MoveEnd(pieces.back(), to);
     }
-    if (pieces.size() < 2 && (pieces.empty() || IsStraight(pieces[0]))) return true;  // nothing encloses area
+    if (pieces.size() < 2 && (pieces.empty() || pieces[0].IsStraight())) return true;  // nothing encloses area
     out = BuildPath(pieces, true);
     return true;
 }

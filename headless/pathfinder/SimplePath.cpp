@@ -41,7 +41,7 @@ bool AddSteadyPieces(const Cubic& c, int depth, std::vector<Cubic>& out) {
 bool LeavingDirection(const Cubic& c, Point& direction) {
     for (const Point q : {c.p1, c.p2, c.p3}) {
         const Point d = q - c.p0;
-        const double length = std::hypot(d.x, d.y);
+        const double length = Length(d);
         if (length > 0.0) {
             direction = (1.0 / length) * d;
             return true;
