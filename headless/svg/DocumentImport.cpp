@@ -23,28 +23,13 @@ AIRealRect ToArtworkRect(const Box& box) {
     return {box.minX, -box.minY, box.maxX, -box.maxY};
 }
 
-// Anchors with their handles; a closed subpath that ends on its start merges the two anchors.
+// Anchors with their handles, in artwork coordinates.
 std::vector<AIPathSegment> ToSegments(const Subpath& s) {
     std::vector<AIPathSegment> segments;
-    const size_t count = s.points.size();
-    segments.reserve(count / 3 + 1);
-    auto anchor = [](Point p) { return AIPathSegment{ToArtwork(p), ToArtwork(p), ToArtwork(p), 1}; };
-    segments.push_back(anchor(s.points[0]));
-    for (size_t i = 1; i + 2 < count; i += 3) {
-        segments.back().out = ToArtwork(s.points[i]);
-        AIPathSegment next = anchor(s.points[i + 2]);
-        next.in = ToArtwork(s.points[i + 1]);
-        segments.push_back(next);
-    }
-    // A closed subpath that ends where it starts has no closing segment (the reader snaps an end a rounding away).
-    if (s.closed && segments.size() > 1 && s.points.back() == s.points.front()) {
-        // The end's handle moves with the end onto the start, so that a line stays a line.
-        const AIPathSegment& end = segments.back();
-        AIPathSegment& start = segments.front();
-        const bool line = end.in.h == end.p.h && end.in.v == end.p.v;
-        start.in = line ? start.p : AIRealPoint{end.in.h + start.p.h - end.p.h, end.in.v + start.p.v - end.p.v};
-        segments.pop_back();
-    }
+    const geometry::BezierPath path = PathOfSubpath(s);
+    segments.reserve(path.anchors.size());
+    for (const geometry::Anchor& a : path.anchors)
+        segments.push_back({ToArtwork(a.p), ToArtwork(a.in), ToArtwork(a.out), 1});
     for (AIPathSegment& seg : segments) {
         // Smooth when the handles are on one line through the anchor, on opposite sides.
         const double ax = seg.in.h - seg.p.h, ay = seg.in.v - seg.p.v, bx = seg.out.h - seg.p.h,

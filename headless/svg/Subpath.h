@@ -6,6 +6,7 @@
 
 #include "headless/geometry/Box.h"
 #include "headless/geometry/Matrix.h"
+#include "headless/geometry/Path.h"
 #include "headless/geometry/Point.h"
 
 namespace headless::svg {
@@ -22,6 +23,12 @@ struct Subpath {
 
     int SegmentCount() const { return points.empty() ? 0 : static_cast<int>(points.size() - 1) / 3; }
 };
+
+// The subpath as the core's path of anchors: a closed subpath that ends on its start (the reader snaps an end a
+// rounding away onto it) has no closing segment, its two anchors merged into one with the end's incoming handle.
+geometry::BezierPath PathOfSubpath(const Subpath& subpath);
+// The path's segments as a subpath, a closed path's closing segment written out.
+Subpath SubpathOfPath(const geometry::BezierPath& path);
 
 Subpath Transformed(const Subpath& subpath, const Matrix& m);
 bool IsFinite(const std::vector<Subpath>& subpaths);
