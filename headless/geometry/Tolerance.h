@@ -27,8 +27,9 @@ inline constexpr double kSimilaritySlack = 1e-7;
 // comes back from writing the identity to 8 decimals and reading it again.
 inline constexpr double kIdentitySlack = 1e-7;
 
-// An anchor is smooth when its two handles point opposite ways with the sine of the angle between them below this.
-inline constexpr double kSmoothSine = 1e-9;
+// Two directions are parallel when the sine of the angle between them is below this: an anchor whose handles point
+// opposite ways is smooth, and two curves with parallel tangents have no single crossing there.
+inline constexpr double kParallelSine = 1e-9;
 
 // An SVG arc is cut into whole quarter turns, counted with this slack (in quarter turns) so that round-off does not
 // add a piece.

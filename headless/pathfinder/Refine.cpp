@@ -50,7 +50,8 @@ Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, Pa
         // Solve da * dsa - db * dsb = -f.
         const double det = -Cross(da, db);
         const double scale = std::sqrt(Dot(da, da) * Dot(db, db));
-        if (std::abs(det) <= 1e-9 * scale || scale == 0.0) break;  // tangent or parallel: no single crossing
+        if (std::abs(det) <= geometry::kParallelSine * scale || scale == 0.0)
+            break;  // tangent or parallel: no single crossing
         const double dsa = (-f.x * -db.y - -db.x * -f.y) / det;
         const double dsb = (da.x * -f.y - -f.x * da.y) / det;
         sa += dsa;

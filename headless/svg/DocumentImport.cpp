@@ -36,7 +36,7 @@ std::vector<AIPathSegment> ToSegments(const Subpath& s) {
                      by = seg.out.v - seg.p.v;
         const double cross = ax * by - ay * bx, dot = ax * bx + ay * by;
         const double scale = std::hypot(ax, ay) * std::hypot(bx, by);
-        seg.corner = !(scale > 0 && std::fabs(cross) <= geometry::kSmoothSine * scale && dot < 0);
+        seg.corner = !(scale > 0 && std::fabs(cross) <= geometry::kParallelSine * scale && dot < 0);
     }
     return segments;
 }
