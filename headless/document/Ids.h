@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace headless {
@@ -16,7 +17,8 @@ struct Id {
     friend bool operator==(Id, Id) = default;
 };
 
-// Objects in one vector; freed slots are reused with a new generation.
+// Objects in fixed-size chunks, so that growing the store never moves (and for a moment doubles) what it holds;
+// freed slots are reused with a new generation.
 template <typename T, typename Tag>
 class SlotStore {
 public:
@@ -28,12 +30,12 @@ public:
         if (!free_.empty()) {
             slot = free_.back();
             free_.pop_back();
-            slots_[slot].value = T{std::forward<Args>(args)...};
         } else {
-            slot = static_cast<std::uint32_t>(slots_.size());
-            slots_.push_back(Slot{T{std::forward<Args>(args)...}, 0, false});
+            slot = size_++;
+            if ((slot & kChunkMask) == 0) chunks_.push_back(std::make_unique<Slot[]>(kChunkSize));
         }
-        Slot& s = slots_[slot];
+        Slot& s = At(slot);
+        s.value = T{std::forward<Args>(args)...};
         s.generation = NextGeneration(s.generation);
         s.live = true;
         ++liveCount_;
@@ -42,7 +44,7 @@ public:
 
     void Remove(IdType id) {
         if (!Contains(id)) return;
-        Slot& s = slots_[id.slot];
+        Slot& s = At(id.slot);
         s.live = false;
         s.value = T{};
         free_.push_back(id.slot);
@@ -50,38 +52,47 @@ public:
     }
 
     bool Contains(IdType id) const {
-        return id.generation != 0 && id.slot < slots_.size() && slots_[id.slot].live &&
-               slots_[id.slot].generation == id.generation;
+        if (id.generation == 0 || id.slot >= size_) return false;
+        const Slot& s = At(id.slot);
+        return s.live && s.generation == id.generation;
     }
 
     // The live id at a slot, or null: lets a handle that carries only part of the generation be checked.
     IdType IdAt(std::uint32_t slot) const {
-        return slot < slots_.size() && slots_[slot].live ? IdType{slot, slots_[slot].generation} : IdType{};
+        return slot < size_ && At(slot).live ? IdType{slot, At(slot).generation} : IdType{};
     }
 
-    T* Find(IdType id) { return Contains(id) ? &slots_[id.slot].value : nullptr; }
-    const T* Find(IdType id) const { return Contains(id) ? &slots_[id.slot].value : nullptr; }
+    T* Find(IdType id) { return Contains(id) ? &At(id.slot).value : nullptr; }
+    const T* Find(IdType id) const { return Contains(id) ? &At(id.slot).value : nullptr; }
 
     // Callers check Contains first.
-    T& operator[](IdType id) { return slots_[id.slot].value; }
-    const T& operator[](IdType id) const { return slots_[id.slot].value; }
+    T& operator[](IdType id) { return At(id.slot).value; }
+    const T& operator[](IdType id) const { return At(id.slot).value; }
 
     std::size_t LiveCount() const { return liveCount_; }
-    // Room for `more` objects beyond the live ones, so that a known number of additions moves nothing.
+    // Room for `more` objects beyond the live ones in the table of chunks.
     void Reserve(std::size_t more) {
-        if (free_.size() < more) slots_.reserve(slots_.size() + (more - free_.size()));
+        if (free_.size() < more) chunks_.reserve((size_ + (more - free_.size())) / kChunkSize + 1);
     }
 
 private:
     struct Slot {
-        T value;
-        std::uint32_t generation;
-        bool live;
+        T value{};
+        std::uint32_t generation = 0;
+        bool live = false;
     };
+    static constexpr std::uint32_t kChunkSize = 128;
+    static constexpr std::uint32_t kChunkMask = kChunkSize - 1;
+    static constexpr int kChunkShift = 7;
+    static_assert(kChunkSize == 1u << kChunkShift);
+
+    Slot& At(std::uint32_t slot) { return chunks_[slot >> kChunkShift][slot & kChunkMask]; }
+    const Slot& At(std::uint32_t slot) const { return chunks_[slot >> kChunkShift][slot & kChunkMask]; }
 
     static std::uint32_t NextGeneration(std::uint32_t g) { return g == UINT32_MAX ? 1 : g + 1; }
 
-    std::vector<Slot> slots_;
+    std::vector<std::unique_ptr<Slot[]>> chunks_;
+    std::uint32_t size_ = 0;  // slots ever used
     std::vector<std::uint32_t> free_;
     std::size_t liveCount_ = 0;
 };
