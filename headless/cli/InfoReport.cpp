@@ -127,7 +127,7 @@ private:
             out_ << " pixels " << r.right - r.left << " x " << r.bottom - r.top << " bits "
                  << art.raster->info.bitsPerPixel;
         }
-        if (art.type == kPlacedArt) out_ << " file \"" << art.linkedFile << "\"";
+        if (art.type == kPlacedArt) out_ << " file \"" << art.details->linkedFile << "\"";
         out_ << "\n";
         // Compound members are listed by count only: their geometry is the compound's.
         if (art.type == kCompoundPathArt) {

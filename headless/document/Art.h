@@ -9,6 +9,7 @@
 
 #include "headless/document/CarriedData.h"
 #include "headless/document/Ids.h"
+#include "headless/document/SharedValue.h"
 #include "plugin/sdk/AIArt.h"
 #include "plugin/sdk/AIPathStyle.h"
 #include "plugin/sdk/AIRasterTypes.h"
@@ -25,8 +26,21 @@ struct RasterData {
     std::vector<std::uint8_t> pixels;  // rows top to bottom, info.byteWidth bytes each
 };
 
+// What few kinds of object carry, kept out of the object record: paths and groups, nearly every object of a
+// drawing, leave it empty. Placed art, text frames, symbols and unknown objects: their extent as the reader found
+// it, and the matrix that places their own content on the page.
+struct ArtDetails {
+    AIRealRect extent{};
+    AIRealMatrix matrix = kIdentityMatrix;
+    std::string linkedFile;   // placed art
+    std::string pluginGroup;  // plug-in art
+};
+
+// One object. Fields that only some kinds use are shared or kept out of line, so that a drawing of many paths
+// costs little more than their segments.
 struct Art {
     AIArtType type = kUnknownArt;
+    std::int32_t userAttrs = 0;  // kArtSelected | kArtLocked | kArtHidden ...
 
     // Tree links; children run front (first) to back (last).
     ArtId parent;
@@ -38,31 +52,25 @@ struct Art {
     // without counting siblings.
     std::uint64_t orderKey = 0;
 
-    std::int32_t userAttrs = 0;  // kArtSelected | kArtLocked | kArtHidden ...
-    LayerId ownerLayer;          // set on a layer's own group only
+    LayerId ownerLayer;  // set on a layer's own group only
+    ArtId editArt;       // plug-in art: a detached group owned by this object
 
     // Paths.
     std::vector<AIPathSegment> segments;
     bool closed = false;
     bool guide = false;
 
-    // Paths and compound paths (a compound's members carry their own copy).
-    AIPathStyle style{};
-
     bool clipped = false;  // groups: the first clipping path masks the rest
+
+    // Paths and compound paths (a compound's members carry their own copy). Most drawings use a few styles for
+    // many paths: objects with equal styles share one.
+    SharedValue<AIPathStyle> style;
 
     // Rasters.
     std::shared_ptr<RasterData> raster;  // copied on duplicate, never shared between live objects
 
-    // Placed art, text frames, symbols and unknown objects: their extent as the reader found it, and the
-    // matrix that places their own content on the page.
-    AIRealRect extent{};
-    AIRealMatrix matrix = kIdentityMatrix;
-    std::string linkedFile;  // placed art
-
-    // Plug-in art.
-    std::string pluginGroup;
-    ArtId editArt;  // a detached group owned by this object
+    // Placed art, text frames, symbols, unknown and plug-in objects.
+    SharedValue<ArtDetails> details;
 
     CarriedData carried;
 

@@ -132,7 +132,7 @@ AIErr Document::NewArt(AIArtType type, AIPaintOrder order, ArtId ref, ArtId* out
     if (ref && !art_.Contains(ref)) return Fail(kDeadHandleErr);
     Art a;
     a.type = type;
-    if (type == kPathArt || type == kCompoundPathArt) a.style = currentStyle;
+    if (type == kPathArt || type == kCompoundPathArt) a.style = ShareStyle(currentStyle);
     if (type == kRasterArt) a.raster = std::make_shared<RasterData>();
     const ArtId id = art_.Add(std::move(a));
     if (AIErr err = Link(id, order, ref)) {

@@ -98,6 +98,8 @@ public:
     // Compound paths answer with their first member's style and pass a new style to every member.
     AIErr GetPathStyle(ArtId id, AIPathStyle* out) const;
     AIErr SetPathStyle(ArtId id, const AIPathStyle& style);
+    // The stored form of a style for an object: one that an object given lately already holds when equal.
+    SharedValue<AIPathStyle> ShareStyle(const AIPathStyle& style);
     ArtStyleId InternArtStyle(const ArtStyle& style);
     const ArtStyle* FindArtStyle(ArtStyleId id) const { return artStyles_.Find(id); }
     GradientId AddGradient(Gradient g) { return gradients_.Add(std::move(g)); }
@@ -130,6 +132,7 @@ private:
     SlotStore<Gradient, GradientTag> gradients_;
     SlotStore<ArtStyle, ArtStyleTag> artStyles_;
     std::unordered_map<std::string, ArtStyleId> artStyleIndex_;
+    std::vector<SharedValue<AIPathStyle>> recentStyles_;  // the last few distinct styles given, newest last
     std::vector<LayerId> topLayers_;
     LayerId currentLayer_;
     std::unordered_set<std::uint64_t> selected_;

@@ -197,7 +197,7 @@ void Document::AddBounds(ArtId id, const AIRealMatrix* m, geometry::Box& b) cons
         return;
     }
     // Placed, text, symbol and unknown objects: the extent the reader gave them.
-    addCorners(a.extent, kIdentityMatrix);
+    addCorners(a.details->extent, kIdentityMatrix);
 }
 
 AIErr Document::GetPathStyle(ArtId id, AIPathStyle* out) const {
@@ -216,7 +216,8 @@ AIErr Document::SetPathStyle(ArtId id, const AIPathStyle& style) {
     Art* a = art_.Find(id);
     if (!a) return Fail(kDeadHandleErr);
     if (a->type != kPathArt && a->type != kCompoundPathArt) return Fail(kWrongKindErr);
-    a->style = style;
+    const SharedValue<AIPathStyle> shared = ShareStyle(style);
+    a->style = shared;
     if (a->type == kCompoundPathArt) {
         // Every path below takes the style, members of nested groups too.
         std::vector<ArtId> stack;
@@ -225,12 +226,23 @@ AIErr Document::SetPathStyle(ArtId id, const AIPathStyle& style) {
         while (!stack.empty()) {
             Art& m = art_[stack.back()];
             stack.pop_back();
-            if (m.type == kPathArt || m.type == kCompoundPathArt) m.style = style;
+            if (m.type == kPathArt || m.type == kCompoundPathArt) m.style = shared;
             for (ArtId c = m.firstChild; c; c = art_[c].next)
                 stack.push_back(c);
         }
     }
     return kNoErr;
+}
+
+SharedValue<AIPathStyle> Document::ShareStyle(const AIPathStyle& style) {
+    // Styles are plain bytes; equal bytes are an equal style, and a style that differs only in padding merely gets
+    // a copy of its own.
+    for (auto it = recentStyles_.rbegin(); it != recentStyles_.rend(); ++it)
+        if (std::memcmp(&**it, &style, sizeof style) == 0) return *it;
+    constexpr std::size_t kRemembered = 8;
+    if (recentStyles_.size() == kRemembered) recentStyles_.erase(recentStyles_.begin());
+    recentStyles_.emplace_back(style);
+    return recentStyles_.back();
 }
 
 AIGradientHandle Document::GradientHandle(GradientId id) const {

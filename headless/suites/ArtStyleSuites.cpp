@@ -73,7 +73,7 @@ const Art& PluginArtOf(AIArtHandle art) {
 AIErr GetPluginArtPluginGroup(AIArtHandle art, AIPluginGroupHandle* group) {
     AIPluginGroupHandle& out = Out(group);
     out = nullptr;
-    out = App().pluginGroups.Intern(PluginArtOf(art).pluginGroup);
+    out = App().pluginGroups.Intern(PluginArtOf(art).details->pluginGroup);
     return kNoErr;
 }
 

@@ -115,9 +115,9 @@ void AddFlaggedBounds(const Document& doc, ArtId id, const AIRealMatrix* m, ASIn
     } else {
         AddPathBounds(path, a.segments, a.closed, m);
     }
-    if ((flags & kVisibleBounds) && !(flags & kNoStrokeBounds) && a.style.strokePaint &&
-        a.style.stroke.color.kind != kNoneColor) {
-        const AIReal half = a.style.stroke.width * map.MeanScale() / 2;
+    if ((flags & kVisibleBounds) && !(flags & kNoStrokeBounds) && a.style->strokePaint &&
+        a.style->stroke.color.kind != kNoneColor) {
+        const AIReal half = a.style->stroke.width * map.MeanScale() / 2;
         path = {path.minX - half, path.minY - half, path.maxX + half, path.maxY + half};
     }
     b.Add(path);

@@ -67,8 +67,8 @@ AIReal OutlineReach(const AIPathStyle& s) {
 ArtId HitArt(const Probe& probe, ArtId id);
 
 ArtId HitPath(const Probe& probe, ArtId id, const Art& a) {
-    if (probe.fill && Paints(a.style.fillPaint, a.style.fill.color) &&
-        InsideByRule(WindingNumber(a.segments, a.closed, probe.point), a.style.evenodd != 0)) {
+    if (probe.fill && Paints(a.style->fillPaint, a.style->fill.color) &&
+        InsideByRule(WindingNumber(a.segments, a.closed, probe.point), a.style->evenodd != 0)) {
         return id;
     }
     if (probe.outline && DistanceToOutline(a, probe.point) <= OutlineReach(a.style)) return id;
@@ -95,14 +95,14 @@ ArtId HitCompound(const Probe& probe, ArtId id, const Art& a) {
 // The area a clipping path lets through.
 bool InsideMask(const Probe& probe, const Art& mask) {
     if (mask.type == kPathArt)
-        return InsideByRule(WindingNumber(mask.segments, mask.closed, probe.point), mask.style.evenodd != 0);
+        return InsideByRule(WindingNumber(mask.segments, mask.closed, probe.point), mask.style->evenodd != 0);
     const Art* first = mask.firstChild ? probe.doc.Find(mask.firstChild) : nullptr;
-    return InsideByRule(CompoundWinding(probe.doc, mask, probe.point), first && first->style.evenodd);
+    return InsideByRule(CompoundWinding(probe.doc, mask, probe.point), first && first->style->evenodd);
 }
 
 bool IsMask(const Document& doc, const Art& a) {
-    if (a.type == kPathArt) return a.style.clip != 0;
-    return a.type == kCompoundPathArt && a.firstChild && doc.Find(a.firstChild)->style.clip;
+    if (a.type == kPathArt) return a.style->clip != 0;
+    return a.type == kCompoundPathArt && a.firstChild && doc.Find(a.firstChild)->style->clip;
 }
 
 ArtId HitGroup(const Probe& probe, const Art& a) {

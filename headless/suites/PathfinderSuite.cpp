@@ -72,7 +72,7 @@ void AddPiece(Document& doc, ArtId group, const pathfinder::BezierShape& shape, 
         Art& a = *doc.Find(id);
         a.segments = SegmentsOf(p);
         a.closed = p.closed;
-        a.style = style;
+        a.style = doc.ShareStyle(style);
         a.carried = kept;
         return id;
     };

@@ -84,7 +84,7 @@ std::size_t ObjectsOf(const std::vector<Node>& nodes) {
 
 class Importer {
 public:
-    Importer(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file)
+    Importer(SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file)
         : tree_(tree), doc_(document), file_(file), select_(options.select.begin(), options.select.end()) {}
 
     void Run() {
@@ -112,7 +112,7 @@ public:
         }
         doc_.ReserveArt(ObjectsOf(tree_.nodes));
         // The first layer in the file is the bottom one.
-        for (const Node& node : tree_.nodes) {
+        for (Node& node : tree_.nodes) {
             LayerId layer;
             Check(doc_.InsertLayer({}, kPlaceAboveAll, &layer), node);
             FillLayer(layer, node);
@@ -129,7 +129,7 @@ private:
                           "the document refused the object (error " + std::to_string(err) + ")");
     }
 
-    void FillLayer(LayerId id, const Node& node) {
+    void FillLayer(LayerId id, Node& node) {
         Layer& layer = *doc_.FindLayer(id);
         layer.title = node.layer.title;
         layer.visible = node.layer.visible;
@@ -154,9 +154,13 @@ private:
         doc_.SetUserAttr(id, kArtSelected, kArtSelected);
     }
 
-    void FillGroup(ArtId group, const Node& node) {
-        for (const Node& child : node.children)
+    // Each child's node is emptied once its object is made, so that the tree and the document are never held
+    // whole at the same time.
+    void FillGroup(ArtId group, Node& node) {
+        for (Node& child : node.children) {
             AddNode(group, child);
+            child = Node{};
+        }
         // The clipping path goes in last, on top: it is the group's first child.
         if (node.clipped) {
             AIPathStyle style{};
@@ -176,22 +180,23 @@ private:
     // A path, or a compound path of several subpaths whose members share the style.
     ArtId MakePath(ArtId parent, const std::vector<Subpath>& subpaths, const AIPathStyle& style, CarriedData keep,
                    const Node& node) {
+        const SharedValue<AIPathStyle> shared = doc_.ShareStyle(style);
         if (subpaths.size() == 1) {
             const ArtId id = NewArt(kPathArt, parent, node);
-            SetPath(*doc_.Find(id), subpaths[0], style);
+            SetPath(*doc_.Find(id), subpaths[0], shared);
             doc_.Find(id)->carried = std::move(keep);
             return id;
         }
         const ArtId compound = NewArt(kCompoundPathArt, parent, node);
-        doc_.Find(compound)->style = style;
+        doc_.Find(compound)->style = shared;
         doc_.Find(compound)->carried = std::move(keep);
         // Members in file order, the first subpath frontmost.
         for (auto it = subpaths.rbegin(); it != subpaths.rend(); ++it)
-            SetPath(*doc_.Find(NewArt(kPathArt, compound, node)), *it, style);
+            SetPath(*doc_.Find(NewArt(kPathArt, compound, node)), *it, shared);
         return compound;
     }
 
-    static void SetPath(Art& art, const Subpath& subpath, const AIPathStyle& style) {
+    static void SetPath(Art& art, const Subpath& subpath, const SharedValue<AIPathStyle>& style) {
         art.segments = ToSegments(subpath);
         art.closed = subpath.closed;
         art.style = style;
@@ -209,10 +214,10 @@ private:
                     color = ThreeColor(paint.color);
                     return true;
                 case PaintKind::kGradient: {
-                    const GradientId g = gradients_[static_cast<size_t>(paint.gradient.definition)];
+                    const GradientId g = gradients_[static_cast<size_t>(paint.gradient->definition)];
                     color.kind = kGradient;
-                    color.c.grad = Placement(paint.gradient,
-                                             tree_.gradients[static_cast<size_t>(paint.gradient.definition)].radial,
+                    color.c.grad = Placement(*paint.gradient,
+                                             tree_.gradients[static_cast<size_t>(paint.gradient->definition)].radial,
                                              doc_.GradientHandle(g));
                     return true;
                 }
@@ -252,7 +257,7 @@ private:
         return style;
     }
 
-    void AddNode(ArtId parent, const Node& node) {
+    void AddNode(ArtId parent, Node& node) {
         ArtId id;
         switch (node.kind) {
             case NodeKind::kGroup:
@@ -267,7 +272,7 @@ private:
                 FillGroup(id, node);
                 break;
             case NodeKind::kPath: {
-                KeptAttributes kept = node.kept;
+                KeptAttributes kept = std::move(node.kept);
                 const AIPathStyle style = PathStyle(node, kept);
                 id = MakePath(parent, node.subpaths, style, CarriedData{std::move(kept), {}, node.id}, node);
                 if (node.guide) SetGuide(id);
@@ -301,11 +306,12 @@ private:
     ArtId Carried(AIArtType type, ArtId parent, const Node& node) {
         const ArtId id = NewArt(type, parent, node);
         Art& art = *doc_.Find(id);
-        art.extent = ToArtworkRect(node.bounds);
+        ArtDetails& details = art.details.Edit();
+        details.extent = ToArtworkRect(node.bounds);
         art.carried = CarriedData{{}, node.xml, node.id};
         if (type == kPlacedArt) {
-            art.linkedFile = node.href;
-            art.matrix = ToAIMatrix(kSvgToArtwork * node.placement);
+            details.linkedFile = node.href;
+            details.matrix = ToAIMatrix(kSvgToArtwork * node.placement);
         }
         return id;
     }
@@ -328,7 +334,7 @@ private:
         return id;
     }
 
-    const SvgTree& tree_;
+    SvgTree& tree_;
     Document& doc_;
     const std::string& file_;
     std::unordered_set<std::string> select_;
@@ -338,7 +344,7 @@ private:
 
 }  // namespace
 
-void ImportSvgTree(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file) {
+void ImportSvgTree(SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file) {
     Importer(tree, document, options, file).Run();
 }
 

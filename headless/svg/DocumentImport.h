@@ -14,6 +14,7 @@ constexpr Matrix kSvgToArtwork{1, 0, 0, -1, 0, 0};
 constexpr const char* kPreambleElement = "preamble";
 constexpr const char* kDefinitionsElement = "definitions";
 
-void ImportSvgTree(const SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file);
+// Fills the document from the tree, emptying the tree's art nodes as it goes.
+void ImportSvgTree(SvgTree& tree, Document& document, const ReadOptions& options, const std::string& file);
 
 }  // namespace headless::svg

@@ -4,7 +4,6 @@
 // elements are put back as they were.
 #include "headless/svg/IndentedXml.h"
 
-#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -71,12 +70,36 @@ std::string PutBack(const std::string& text, const std::vector<std::string>& asW
 
 }  // namespace
 
-std::string SaveIndented(pugi::xml_document& document) {
+namespace {
+
+struct CountingWriter : pugi::xml_writer {
+    std::size_t bytes = 0;
+    void write(const void*, std::size_t size) override { bytes += size; }
+};
+
+struct AppendingWriter : pugi::xml_writer {
+    explicit AppendingWriter(std::string& text) : text(text) {}
+    void write(const void* data, std::size_t size) override { text.append(static_cast<const char*>(data), size); }
+    std::string& text;
+};
+
+}  // namespace
+
+// Measured first and written into a buffer of that size: a buffer grown while writing would, at its last growth,
+// hold the text about three times over.
+std::string SaveIndented(pugi::xml_document& document, std::string_view head) {
     std::vector<std::string> asWritten;
     SetAside(document, asWritten);
-    std::ostringstream text;
-    document.save(text, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    return asWritten.empty() ? std::move(text).str() : PutBack(std::move(text).str(), asWritten);
+    constexpr unsigned kFormat = pugi::format_indent | pugi::format_no_declaration;
+    CountingWriter counter;
+    document.save(counter, "  ", kFormat, pugi::encoding_utf8);
+    std::string text;
+    text.reserve(head.size() + counter.bytes);
+    text.append(head);
+    AppendingWriter appender(text);
+    document.save(appender, "  ", kFormat, pugi::encoding_utf8);
+    if (asWritten.empty()) return text;
+    return PutBack(text, asWritten);
 }
 
 }  // namespace headless::svg

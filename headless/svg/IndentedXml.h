@@ -4,11 +4,12 @@
 #include <pugixml.hpp>
 
 #include <string>
+#include <string_view>
 
 namespace headless::svg {
 
-// The document as indented UTF-8 text without a declaration. Text elements, and any element whose children mix
-// text and elements, are written exactly as they are held. The document is changed on the way.
-std::string SaveIndented(pugi::xml_document& document);
+// `head`, then the document as indented UTF-8 text without a declaration. Text elements, and any element whose
+// children mix text and elements, are written exactly as they are held. The document is changed on the way.
+std::string SaveIndented(pugi::xml_document& document, std::string_view head = {});
 
 }  // namespace headless::svg

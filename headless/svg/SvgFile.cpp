@@ -38,7 +38,7 @@ SvgTree BuildTree(const XmlSource& source, ReadOptions& options) {
     return BuildSvgTree(source);
 }
 
-void ImportTree(const SvgTree& tree, const std::string& name, Document& document, const ReadOptions& options) {
+void ImportTree(SvgTree& tree, const std::string& name, Document& document, const ReadOptions& options) {
     ImportSvgTree(tree, document, options, name);
     for (const std::string& warning : tree.warnings) {
         if (options.warning)
@@ -53,13 +53,13 @@ void ImportTree(const SvgTree& tree, const std::string& name, Document& document
 // The parsed file is freed before the document is filled: holding both set the peak memory of reading.
 void ReadSvgFile(const std::string& path, Document& document, const ReadOptions& options) {
     ReadOptions used = options;
-    const SvgTree tree = BuildTree(XmlSource(path), used);
+    SvgTree tree = BuildTree(XmlSource(path), used);
     ImportTree(tree, path, document, used);
 }
 
 void ReadSvgText(const std::string& name, std::string text, Document& document, const ReadOptions& options) {
     ReadOptions used = options;
-    const SvgTree tree = BuildTree(XmlSource(name, std::move(text)), used);
+    SvgTree tree = BuildTree(XmlSource(name, std::move(text)), used);
     ImportTree(tree, name, document, used);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/document/SharedValue.h"
 #include "headless/svg/Color.h"
 #include "headless/svg/PngCodec.h"
 #include "headless/svg/Style.h"
@@ -48,8 +49,8 @@ enum class PaintKind { kNone, kColor, kGradient, kOther };
 struct ResolvedPaint {
     PaintKind kind = PaintKind::kNone;
     Rgb color;
-    GradientPlacement gradient;
-    std::string text;  // kOther: the value as written (a pattern or other paint server)
+    SharedValue<GradientPlacement> gradient;  // kGradient; out of line, as few paints are gradients
+    std::string text;                         // kOther: the value as written (a pattern or other paint server)
 };
 
 struct PathPaint {

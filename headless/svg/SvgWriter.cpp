@@ -130,7 +130,7 @@ public:
         if (!defs_.first_child()) svg.remove_child(defs_);
         if (!sheets_) CollectStyleSheets(svg);
         DeclareNamespaces(svg);
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SaveIndented(out_);
+        return SaveIndented(out_, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     }
 
     // What the written file's style sheets hold; empty when it has none.
@@ -183,8 +183,9 @@ private:
         if (group.clipped) {
             for (ArtId c = group.firstChild; c && !mask; c = doc_.Find(c)->next) {
                 const Art& a = *doc_.Find(c);
-                const bool isClip = (a.type == kPathArt && a.style.clip) ||
-                                    (a.type == kCompoundPathArt && a.firstChild && doc_.Find(a.firstChild)->style.clip);
+                const bool isClip =
+                    (a.type == kPathArt && a.style->clip) ||
+                    (a.type == kCompoundPathArt && a.firstChild && doc_.Find(a.firstChild)->style->clip);
                 if (isClip) mask = c;
             }
             if (mask) WriteClipPath(g, mask);

@@ -342,7 +342,7 @@ private:
 
     bool UsesBoundingBoxGradient(const ResolvedPaint& paint) const {
         return paint.kind == PaintKind::kGradient &&
-               tree_.gradients[static_cast<size_t>(paint.gradient.definition)].boundingBoxUnits;
+               tree_.gradients[static_cast<size_t>(paint.gradient->definition)].boundingBoxUnits;
     }
 
     ResolvedPaint ResolvePaint(const Paint& paint, const char* property, pugi::xml_node e, const Box& localBox,
@@ -373,8 +373,8 @@ private:
             if (!paint.fallbackNone) result.text += " " + FormatColor(paint.color);
             return result;
         }
-        if (!gradients_.Place(it->second, localBox, ctm, viewport_, result.gradient)) return fallback();
-        if (tree_.gradients[result.gradient.definition].stops.empty()) return ResolvedPaint{};
+        if (!gradients_.Place(it->second, localBox, ctm, viewport_, result.gradient.Edit())) return fallback();
+        if (tree_.gradients[result.gradient->definition].stops.empty()) return ResolvedPaint{};
         result.kind = PaintKind::kGradient;
         return result;
     }

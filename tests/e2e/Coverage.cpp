@@ -25,9 +25,9 @@ int Winding(const headless::Art& path, AIRealPoint p) {
 bool Painted(const headless::Document& doc, const headless::Art& art, AIRealPoint p) {
     if (art.userAttrs & kArtHidden) return false;
     if (art.type == kPathArt) {
-        if (!art.style.fillPaint || !art.closed) return false;
+        if (!art.style->fillPaint || !art.closed) return false;
         const int w = Winding(art, p);
-        return art.style.evenodd ? (w % 2 != 0) : w != 0;
+        return art.style->evenodd ? (w % 2 != 0) : w != 0;
     }
     if (art.type == kCompoundPathArt) {
         int w = 0;
@@ -35,8 +35,8 @@ bool Painted(const headless::Document& doc, const headless::Art& art, AIRealPoin
         for (ArtId m = art.firstChild; m; m = doc.Find(m)->next) {
             const headless::Art& member = *doc.Find(m);
             if (m == art.firstChild) {
-                filled = member.style.fillPaint;
-                evenodd = member.style.evenodd;
+                filled = member.style->fillPaint;
+                evenodd = member.style->evenodd;
             }
             w += Winding(member, p);
         }

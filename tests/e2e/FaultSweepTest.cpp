@@ -116,7 +116,7 @@ TEST_P(FaultSweep, EveryFailedHostCallEndsTheRunCleanly) {
         EXPECT_GE(s.doc.CountLayers(), 1);
         const bool regionAlive = s.doc.Contains(region);
         if (regionAlive && call != "AIPathStyleSuite::SetPathStyle") {
-            EXPECT_EQ(std::memcmp(&s.doc.Find(region)->style, &regionStyle, sizeof regionStyle), 0);
+            EXPECT_EQ(std::memcmp(&*s.doc.Find(region)->style, &regionStyle, sizeof regionStyle), 0);
         }
         for (ArtId id : AllArt(s.doc)) {
             const headless::Art& art = *s.doc.Find(id);

@@ -77,8 +77,8 @@ using test::Children;
 
 bool IsClipPath(const Document& doc, ArtId art) {
     const Art& a = *doc.Find(art);
-    if (a.type == kPathArt) return a.style.clip != 0;
-    return a.type == kCompoundPathArt && a.firstChild && doc.Find(a.firstChild)->style.clip != 0;
+    if (a.type == kPathArt) return a.style->clip != 0;
+    return a.type == kCompoundPathArt && a.firstChild && doc.Find(a.firstChild)->style->clip != 0;
 }
 
 // A clip group as the user sees it: clipped, its first child the clipping path.
@@ -140,8 +140,8 @@ const std::vector<Fixture>& Fixtures() {
          [](const Outcome& o) {
              const Art& sky = Only(o.after, "sky");
              const AIPathStyle& was = Only(o.before, "sky").style;
-             EXPECT_EQ(sky.style.fill.color.kind, kGradient);
-             EXPECT_EQ(std::memcmp(&sky.style.fill.color.c.grad.gradientOrigin, &was.fill.color.c.grad.gradientOrigin,
+             EXPECT_EQ(sky.style->fill.color.kind, kGradient);
+             EXPECT_EQ(std::memcmp(&sky.style->fill.color.c.grad.gradientOrigin, &was.fill.color.c.grad.gradientOrigin,
                                    sizeof(AIGradientStyle) - offsetof(AIGradientStyle, gradientOrigin)),
                        0)
                  << "the gradient stays where it was on the page";

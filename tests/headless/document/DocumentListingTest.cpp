@@ -83,13 +83,13 @@ TEST_F(DocumentListing, CompoundStyleIsItsFirstMembersAndSetReachesAllMembers) {
     const ArtId c = New(kCompoundPathArt, kPlaceAboveAll, {});
     const ArtId m1 = New(kPathArt, kPlaceInsideOnTop, c);
     const ArtId m2 = New(kPathArt, kPlaceInsideOnBottom, c);
-    doc.Find(m1)->style.evenodd = 1;
+    doc.Find(m1)->style.Edit().evenodd = 1;
     AIPathStyle s;
     ASSERT_EQ(doc.GetPathStyle(c, &s), kNoErr);
     EXPECT_TRUE(s.evenodd);
     s.clip = 1;
     ASSERT_EQ(doc.SetPathStyle(c, s), kNoErr);
-    EXPECT_TRUE(doc.Find(m2)->style.clip);
+    EXPECT_TRUE(doc.Find(m2)->style->clip);
     const ArtId g = New(kGroupArt, kPlaceAboveAll, {});
     EXPECT_EQ(doc.GetPathStyle(g, &s), kWrongKindErr);
 }

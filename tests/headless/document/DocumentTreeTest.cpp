@@ -1,6 +1,8 @@
 // The art tree: paint orders, layers, duplication, disposal and stale ids.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "headless/document/Document.h"
 #include "tests/support/TestSupport.h"
 
@@ -124,6 +126,35 @@ TEST_F(DocumentTree, DuplicateIsDeepAndIndependent) {
     EXPECT_EQ(doc.Find(p)->segments.size(), 2u);
     ASSERT_EQ(doc.Dispose(copy), kNoErr);
     EXPECT_TRUE(doc.Contains(p));
+}
+
+// Styles and details are kept once for objects that hold them alike; changing one object's must leave the others'.
+TEST_F(DocumentTree, SharedStylesAndDetailsChangeOnlyTheObjectChanged) {
+    const ArtId a = New(kPathArt, kPlaceAboveAll, {});
+    const ArtId b = New(kPathArt, kPlaceAboveAll, {});
+    EXPECT_TRUE(doc.Find(a)->style.SharesWith(doc.Find(b)->style));
+    AIPathStyle red = doc.currentStyle;
+    red.fill.color.kind = kThreeColor;
+    red.fill.color.c.rgb = {1, 0, 0};
+    ASSERT_EQ(doc.SetPathStyle(b, red), kNoErr);
+    AIPathStyle got;
+    ASSERT_EQ(doc.GetPathStyle(a, &got), kNoErr);
+    EXPECT_EQ(std::memcmp(&got, &doc.currentStyle, sizeof got), 0);
+    ASSERT_EQ(doc.GetPathStyle(b, &got), kNoErr);
+    EXPECT_EQ(std::memcmp(&got, &red, sizeof got), 0);
+
+    const ArtId placed = New(kPlacedArt, kPlaceAboveAll, {});
+    doc.Find(placed)->details.Edit().linkedFile = "a.png";
+    ArtId copy;
+    ASSERT_EQ(doc.Duplicate(b, kPlaceAboveAll, {}, &copy), kNoErr);
+    doc.Find(copy)->style.Edit().stroke.width = 9;
+    ASSERT_EQ(doc.GetPathStyle(b, &got), kNoErr);
+    EXPECT_EQ(got.stroke.width, red.stroke.width);
+    ASSERT_EQ(doc.Duplicate(placed, kPlaceAboveAll, {}, &copy), kNoErr);
+    doc.Find(copy)->details.Edit().linkedFile = "b.png";
+    EXPECT_EQ(doc.Find(placed)->details->linkedFile, "a.png");
+    EXPECT_EQ(doc.Find(copy)->details->linkedFile, "b.png");
+    EXPECT_EQ(doc.Find(a)->details->linkedFile, "");  // never given details: reads the empty ones
 }
 
 TEST_F(DocumentTree, ManyInsertionsAtOnePlaceKeepTheirOrder) {

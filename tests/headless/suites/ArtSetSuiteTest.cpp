@@ -116,8 +116,8 @@ TEST_F(ArtStyleSuite, TheSameAppearanceGivesTheSameHandle) {
 TEST_F(ArtStyleSuite, SetArtStyleRestoresStyleAndKeptAttributesOnEveryMember) {
     const ArtId source = AddRect(0, 1, 1, 0);
     Art& s = *doc.Find(source);
-    s.style.fill.color.kind = kThreeColor;
-    s.style.fill.color.c.rgb = {1, 0, 0};
+    s.style.Edit().fill.color.kind = kThreeColor;
+    s.style.Edit().fill.color.c.rgb = {1, 0, 0};
     s.carried.attributes["opacity"] = "0.5";
     AIArtStyleHandle style;
     ASSERT_EQ(styles->GetArtStyle(H(source), &style), kNoErr);
@@ -128,7 +128,7 @@ TEST_F(ArtStyleSuite, SetArtStyleRestoresStyleAndKeptAttributesOnEveryMember) {
     const ArtId m2 = AddRect(0, 1, 1, 0, compound, kPlaceInsideOnTop);
     ASSERT_EQ(styles->SetArtStyle(H(compound), style), kNoErr);
     for (ArtId m : {m1, m2}) {
-        EXPECT_EQ(doc.Find(m)->style.fill.color.kind, kThreeColor);
+        EXPECT_EQ(doc.Find(m)->style->fill.color.kind, kThreeColor);
         EXPECT_EQ(doc.Find(m)->carried.attributes.at("opacity"), "0.5");
     }
     AIArtStyleHandle again;
@@ -149,10 +149,10 @@ TEST_F(ArtStyleSuite, PaintAttributesAnswerOnlyWhatIsAskedAndPainted) {
     };
     EXPECT_EQ(ask(kArtStyleHasFill), 1u);
     EXPECT_EQ(ask(kArtStyleHasFill | kArtStyleHasStroke), 3u);
-    doc.Find(p)->style.fill.color.kind = kNoneColor;  // painted with nothing
+    doc.Find(p)->style.Edit().fill.color.kind = kNoneColor;  // painted with nothing
     EXPECT_EQ(ask(kArtStyleHasFill), 0u);
-    doc.Find(p)->style.fill.color.kind = kGrayColor;
-    doc.Find(p)->style.fillPaint = 0;
+    doc.Find(p)->style.Edit().fill.color.kind = kGrayColor;
+    doc.Find(p)->style.Edit().fillPaint = 0;
     EXPECT_EQ(ask(kArtStyleHasFill), 0u);
 }
 
@@ -161,8 +161,8 @@ TEST_F(ArtStyleSuite, PluginArtNamesItsGroupAndOwnsItsEditArt) {
     ArtId a, b;
     ASSERT_EQ(doc.NewArt(kPluginArt, kPlaceAboveAll, {}, &a), kNoErr);
     ASSERT_EQ(doc.NewArt(kPluginArt, kPlaceAboveAll, {}, &b), kNoErr);
-    doc.Find(a)->pluginGroup = kAISymbolismPluginGroupName;
-    doc.Find(b)->pluginGroup = kAISymbolismPluginGroupName;
+    doc.Find(a)->details.Edit().pluginGroup = kAISymbolismPluginGroupName;
+    doc.Find(b)->details.Edit().pluginGroup = kAISymbolismPluginGroupName;
     AIPluginGroupHandle ga, gb;
     ASSERT_EQ(plugins->GetPluginArtPluginGroup(H(a), &ga), kNoErr);
     ASSERT_EQ(plugins->GetPluginArtPluginGroup(H(b), &gb), kNoErr);

@@ -67,7 +67,7 @@ TEST_F(ArtSuites, NewArtAndMovesFollowThePaintOrder) {
 TEST_F(ArtSuites, DuplicateIsADeepCopyPlacedByPaintOrder) {
     const ArtId g = AddGroup();
     const ArtId member = AddPath({{0, 0}, {10, 0}, {10, 10}}, true, g, kPlaceInsideOnTop);
-    doc.Find(member)->style.fill.color.c.g.gray = 0.25;
+    doc.Find(member)->style.Edit().fill.color.c.g.gray = 0.25;
     AIArtHandle copy;
     ASSERT_EQ(art->DuplicateArt(H(g), kPlaceBelow, H(g), &copy), kNoErr);
     EXPECT_EQ(Children(LayerGroup()), (std::vector{H(g), copy}));
@@ -77,7 +77,7 @@ TEST_F(ArtSuites, DuplicateIsADeepCopyPlacedByPaintOrder) {
     const Art& c = ArtOf(copied[0]);
     EXPECT_EQ(c.segments.size(), 3u);
     EXPECT_TRUE(c.closed);
-    EXPECT_EQ(c.style.fill.color.c.g.gray, 0.25);
+    EXPECT_EQ(c.style->fill.color.c.g.gray, 0.25);
     // The copy is independent: disposing the original leaves it whole.
     ASSERT_EQ(art->DisposeArt(H(g)), kNoErr);
     EXPECT_EQ(Children(copy).size(), 1u);
@@ -205,7 +205,7 @@ TEST_F(ArtSuites, BoundsOfCurvesAreExactAndContainersUniteTheirMembers) {
     EXPECT_DOUBLE_EQ(r.top, 15);
     EXPECT_DOUBLE_EQ(r.left, 5);
     EXPECT_DOUBLE_EQ(r.right, 25);
-    doc.Find(arc)->style.stroke.width = 4;
+    doc.Find(arc)->style.Edit().stroke.width = 4;
     ASSERT_EQ(art->GetArtTransformBounds(H(arc), nullptr, kVisibleBounds, &r), kNoErr);
     EXPECT_DOUBLE_EQ(r.top, 9.5);
     ASSERT_EQ(art->GetArtTransformBounds(H(arc), nullptr, kVisibleBounds | kNoStrokeBounds, &r), kNoErr);

@@ -87,7 +87,7 @@ TEST_F(DocumentSuites, NewRectRunsClockwiseFromTheTopLeftAndReversedFlipsIt) {
 
     // Frontmost in the current layer, with the current style.
     EXPECT_EQ(doc.Find(doc.FindLayer(layer)->group)->firstChild, ArtIdOf(reversed));
-    EXPECT_EQ(ArtOf(rect).style.stroke.width, doc.currentStyle.stroke.width);
+    EXPECT_EQ(ArtOf(rect).style->stroke.width, doc.currentStyle.stroke.width);
     AIArtHandle none = rect;
     EXPECT_EQ(shapes->NewRect(std::numeric_limits<AIReal>::infinity(), 0, 0, 1, 0, &none), kBadParameterErr);
     EXPECT_EQ(none, nullptr);
@@ -111,7 +111,7 @@ protected:
     ArtId NestedSquares() {
         const ArtId p = AddPath(
             {{0, 0}, {30, 0}, {30, 30}, {0, 30}, {0, 0}, {10, 10}, {20, 10}, {20, 20}, {10, 20}, {10, 10}}, true);
-        doc.Find(p)->style.strokePaint = 0;
+        doc.Find(p)->style.Edit().strokePaint = 0;
         return p;
     }
 };
@@ -121,11 +121,11 @@ TEST_F(HitTestSuite, FilledPathsFollowTheirFillRule) {
     EXPECT_EQ(HitAt(p, 5, 20), H(p));
     EXPECT_EQ(HitAt(p, 15, 15), H(p));
     EXPECT_EQ(HitAt(p, 40, 15), nullptr);
-    doc.Find(p)->style.evenodd = 1;
+    doc.Find(p)->style.Edit().evenodd = 1;
     EXPECT_EQ(HitAt(p, 5, 20), H(p));
     EXPECT_EQ(HitAt(p, 15, 15), nullptr);
     // Unfilled: only the outline is hit.
-    doc.Find(p)->style.fillPaint = 0;
+    doc.Find(p)->style.Edit().fillPaint = 0;
     EXPECT_EQ(HitAt(p, 5, 20), nullptr);
     EXPECT_EQ(HitAt(p, 30, 15), H(p));
     EXPECT_EQ(HitAt(p, 30, 15, kFillHitRequest), nullptr);
@@ -151,7 +151,7 @@ TEST_F(HitTestSuite, FillsAreJudgedOnTheExactCurve) {
                              {{0, r}, {k, r}, {-k, r}, 0},
                              {{-r, 0}, {-r, k}, {-r, -k}, 0},
                              {{0, -r}, {-k, -r}, {k, -r}, 0}};
-    doc.Find(p)->style.strokePaint = 0;
+    doc.Find(p)->style.Edit().strokePaint = 0;
     // Points on the first quarter, between the vertices any halving would make, and the outward direction there.
     for (int i = 1; i < 64; ++i) {
         const AIReal t = i / 64.3, u = 1 - t;
@@ -166,8 +166,8 @@ TEST_F(HitTestSuite, FillsAreJudgedOnTheExactCurve) {
 
 TEST_F(HitTestSuite, StrokesGroupsAndReleasedReferences) {
     const ArtId line = AddPath({{0, 0}, {100, 0}}, false);
-    doc.Find(line)->style.fillPaint = 0;
-    doc.Find(line)->style.stroke.width = 4;
+    doc.Find(line)->style.Edit().fillPaint = 0;
+    doc.Find(line)->style.Edit().stroke.width = 4;
     EXPECT_EQ(HitAt(line, 50, 1.9), H(line));
     EXPECT_EQ(HitAt(line, 50, 2.1), nullptr);
     // A curved stroke is followed along the curve.

@@ -85,7 +85,7 @@ protected:
           << app.paramValues.LiveCount() << ' ' << app.context.open << ' ' << app.user.alerts.size();
         const Art& p = ArtOf(path);
         s << ' ' << p.segments.size() << ' ' << p.closed << ' ' << p.guide << ' ' << p.userAttrs << ' '
-          << p.style.stroke.width;
+          << p.style->stroke.width;
         for (const AIPathSegment& seg : p.segments)
             s << ' ' << seg.p.h << ',' << seg.p.v;
         return s.str();

@@ -58,8 +58,8 @@ protected:
 
     ArtId Filled(ArtId id, AIColor color) {
         Art& a = *doc.Find(id);
-        a.style.fillPaint = 1;
-        a.style.fill.color = color;
+        a.style.Edit().fillPaint = 1;
+        a.style.Edit().fill.color = color;
         return id;
     }
     ArtId AddCompound() {
@@ -68,7 +68,7 @@ protected:
         return id;
     }
     ArtId Unfilled(ArtId id) {
-        doc.Find(id)->style.fillPaint = 0;
+        doc.Find(id)->style.Edit().fillPaint = 0;
         return id;
     }
 
@@ -97,7 +97,7 @@ protected:
         EXPECT_EQ(doc.ListLayerArt(layer, &s.listing), kNoErr);
         for (ArtId id : s.listing) {
             s.segmentCounts.push_back(doc.Find(id)->segments.size());
-            s.fills.push_back(doc.Find(id)->style.fillPaint);
+            s.fills.push_back(doc.Find(id)->style->fillPaint);
         }
         return s;
     }
@@ -125,7 +125,7 @@ TEST_F(PathfinderCrop, TheFrontObjectCutsWhicheverWayTheArrayListsThem) {
     for (bool topFirst : {true, false}) {
         SCOPED_TRACE(topFirst ? "top first" : "under first");
         const Scene s = Build();
-        const AIColor underFill = doc.Find(s.under)->style.fill.color;
+        const AIColor underFill = doc.Find(s.under)->style->fill.color;
         ASSERT_EQ(Run(true, topFirst ? std::vector{s.top, s.under} : std::vector{s.under, s.top}), kNoErr);
         EXPECT_FALSE(doc.Contains(s.top));
         EXPECT_FALSE(doc.Contains(s.under));
@@ -143,12 +143,12 @@ TEST_F(PathfinderCrop, TheFrontObjectCutsWhicheverWayTheArrayListsThem) {
         const Art& overlap = *doc.Find(pieces[0]);
         const Art& topOnly = *doc.Find(pieces[1]);
         ASSERT_EQ(overlap.type, kPathArt);
-        EXPECT_TRUE(overlap.style.fillPaint);
-        EXPECT_TRUE(SameColor(overlap.style.fill.color, underFill));
-        EXPECT_FALSE(overlap.style.strokePaint);
+        EXPECT_TRUE(overlap.style->fillPaint);
+        EXPECT_TRUE(SameColor(overlap.style->fill.color, underFill));
+        EXPECT_FALSE(overlap.style->strokePaint);
         ExpectRect(Bounds(pieces[0]), {50, 50, 100, 0});
-        EXPECT_FALSE(topOnly.style.fillPaint);
-        EXPECT_FALSE(topOnly.style.strokePaint);
+        EXPECT_FALSE(topOnly.style->fillPaint);
+        EXPECT_FALSE(topOnly.style->strokePaint);
         ExpectRect(Bounds(pieces[1]), {50, 50, 150, -50});
 
         ASSERT_EQ(doc.Dispose(result), kNoErr);
@@ -222,8 +222,8 @@ protected:
         for (ArtId id : Children(doc, result)) {
             const Art& a = *doc.Find(id);
             EXPECT_EQ(a.type, kPathArt);
-            EXPECT_FALSE(a.style.fillPaint);
-            if (a.style.strokePaint && SameColor(a.style.stroke.color, topFill)) {
+            EXPECT_FALSE(a.style->fillPaint);
+            if (a.style->strokePaint && SameColor(a.style->stroke.color, topFill)) {
                 out.topLength += PolylineLength(a);
             } else {
                 out.underLength += PolylineLength(a);
@@ -236,8 +236,8 @@ protected:
 
 TEST_F(PathfinderOutline, LinesUnderTheFilledTopAreGoneAndPiecesTakeTheirFillColour) {
     const Scene s = Build(true);
-    const AIColor underFill = doc.Find(s.under)->style.fill.color;
-    const AIColor topFill = doc.Find(s.top)->style.fill.color;
+    const AIColor underFill = doc.Find(s.under)->style->fill.color;
+    const AIColor topFill = doc.Find(s.top)->style->fill.color;
     ASSERT_EQ(Run(false, {s.under, s.top}), kNoErr);
     EXPECT_FALSE(doc.Contains(s.top));
     EXPECT_FALSE(doc.Contains(s.under));
@@ -252,8 +252,8 @@ TEST_F(PathfinderOutline, LinesUnderTheFilledTopAreGoneAndPiecesTakeTheirFillCol
     EXPECT_NEAR(pieces.underLength, 300, 1e-6);
     for (ArtId id : pieces.under) {
         const Art& a = *doc.Find(id);
-        EXPECT_TRUE(a.style.strokePaint);
-        EXPECT_TRUE(SameColor(a.style.stroke.color, underFill));
+        EXPECT_TRUE(a.style->strokePaint);
+        EXPECT_TRUE(SameColor(a.style->stroke.color, underFill));
         for (const AIPathSegment& seg : a.segments)
             EXPECT_FALSE(seg.p.h < 100 - 1e-9 && seg.p.v > 0 + 1e-9) << seg.p.h << "," << seg.p.v;
     }
@@ -261,14 +261,14 @@ TEST_F(PathfinderOutline, LinesUnderTheFilledTopAreGoneAndPiecesTakeTheirFillCol
 
 TEST_F(PathfinderOutline, PiecesOfAnUnfilledObjectAreUnstroked) {
     const Scene s = Build(false);
-    const AIColor topFill = doc.Find(s.top)->style.fill.color;
+    const AIColor topFill = doc.Find(s.top)->style->fill.color;
     ASSERT_EQ(Run(false, {s.top, s.under}), kNoErr);
     const Pieces pieces = Read(Children(doc, LayerGroup())[1], topFill);
     EXPECT_NEAR(pieces.topLength, 400, 1e-6);
     EXPECT_NEAR(pieces.underLength, 300, 1e-6);
     ASSERT_FALSE(pieces.under.empty());
     for (ArtId id : pieces.under)
-        EXPECT_FALSE(doc.Find(id)->style.strokePaint);
+        EXPECT_FALSE(doc.Find(id)->style->strokePaint);
 }
 
 TEST_F(PathfinderOutline, AnUnfilledTopHidesNothing) {

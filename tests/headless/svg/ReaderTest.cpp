@@ -94,7 +94,7 @@ TEST(Reader, EveryElementKindGetsItsArtType) {
     const auto pictures = LayerArt(images, 0);
     ASSERT_EQ(pictures.size(), 3u);
     EXPECT_EQ(images.Find(pictures[0])->type, kPlacedArt);
-    EXPECT_EQ(images.Find(pictures[0])->linkedFile, "no-such-picture.png");
+    EXPECT_EQ(images.Find(pictures[0])->details->linkedFile, "no-such-picture.png");
     EXPECT_EQ(images.Find(pictures[1])->type, kRasterArt);
     EXPECT_EQ(images.Find(pictures[2])->type, kRasterArt);
 }
@@ -150,7 +150,7 @@ TEST(Reader, ClipGroupsHaveTheirClippingPathFirst) {
     const auto art = LayerArt(doc, 1);  // the layer clipped by the circle
     EXPECT_TRUE(doc.Find(doc.FindLayer(doc.NthLayer(1))->group)->clipped);
     ASSERT_EQ(art.size(), 3u);
-    EXPECT_TRUE(doc.Find(art[0])->style.clip);
+    EXPECT_TRUE(doc.Find(art[0])->style->clip);
     EXPECT_EQ(doc.Find(art[0])->type, kPathArt);
     const auto second = LayerArt(doc, 0);
     ASSERT_EQ(second.size(), 2u);
@@ -191,10 +191,10 @@ TEST(Reader, StrokeWidthFollowsTheBakedScale) {
     Read(doc,
          R"svg(<path d="M0 0 H10" stroke="red" stroke-width="2" stroke-dasharray="1 3" transform="scale(3)"/>)svg");
     const Art& path = *doc.Find(LayerArt(doc, 0)[0]);
-    EXPECT_DOUBLE_EQ(path.style.stroke.width, 6);
-    EXPECT_EQ(path.style.stroke.dash.length, 2);
-    EXPECT_DOUBLE_EQ(path.style.stroke.dash.array[1], 9);
-    EXPECT_TRUE(path.style.fillPaint);  // black, the default fill
+    EXPECT_DOUBLE_EQ(path.style->stroke.width, 6);
+    EXPECT_EQ(path.style->stroke.dash.length, 2);
+    EXPECT_DOUBLE_EQ(path.style->stroke.dash.array[1], 9);
+    EXPECT_TRUE(path.style->fillPaint);  // black, the default fill
 }
 
 TEST(Reader, GradientsKeepTheirPlacementOnThePage) {
@@ -203,8 +203,8 @@ TEST(Reader, GradientsKeepTheirPlacementOnThePage) {
         <stop offset="0" stop-color="red"/>
         <stop offset="1" stop-color="blue"/></linearGradient><rect x="10" y="10" width="40" height="20" fill="url(#g)"/>)svg");
     const Art& rect = *doc.Find(LayerArt(doc, 0)[0]);
-    ASSERT_EQ(rect.style.fill.color.kind, kGradient);
-    const AIGradientStyle& g = rect.style.fill.color.c.grad;
+    ASSERT_EQ(rect.style->fill.color.kind, kGradient);
+    const AIGradientStyle& g = rect.style->fill.color.c.grad;
     EXPECT_DOUBLE_EQ(g.gradientOrigin.h, 10);
     EXPECT_DOUBLE_EQ(g.gradientOrigin.v, -10);
     EXPECT_DOUBLE_EQ(g.gradientLength, 40);
@@ -218,7 +218,7 @@ TEST(Reader, GradientsKeepTheirPlacementOnThePage) {
     Document box;
     Read(box, R"svg(<linearGradient id="g"><stop offset="0"/></linearGradient>
         <rect x="10" y="10" width="40" height="20" fill="url(#g)"/>)svg");
-    const AIGradientStyle& b = box.Find(LayerArt(box, 0)[0])->style.fill.color.c.grad;
+    const AIGradientStyle& b = box.Find(LayerArt(box, 0)[0])->style->fill.color.c.grad;
     EXPECT_DOUBLE_EQ(b.gradientLength, 1);
     EXPECT_DOUBLE_EQ(b.matrix.a, 40);
     EXPECT_DOUBLE_EQ(b.matrix.d, -20);
@@ -239,7 +239,7 @@ TEST(Reader, UseOfAnotherFileIsKeptWithAWarning) {
     const std::vector<ArtId> art = LayerArt(doc, 0);
     ASSERT_EQ(art.size(), 2u);  // front first
     EXPECT_EQ(doc.Find(art[1])->type, kPlacedArt);
-    EXPECT_EQ(doc.Find(art[1])->linkedFile, "lib.svg#a");
+    EXPECT_EQ(doc.Find(art[1])->details->linkedFile, "lib.svg#a");
     const AIRealRect box = BoundsOf(doc, art[1]);
     EXPECT_NEAR(box.left, 15, 1e-9);
     EXPECT_NEAR(box.right, 45, 1e-9);

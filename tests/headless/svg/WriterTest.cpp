@@ -45,7 +45,7 @@ TEST(Writer, GradientStaysOnThePageWhenTheShapeChanges) {
     EXPECT_NE(text.find(R"(gradientUnits="userSpaceOnUse")"), std::string::npos);
     Document again;
     ReadSvgText("again.svg", text, again);
-    const AIGradientStyle& g = again.Find(FirstArt(again))->style.fill.color.c.grad;
+    const AIGradientStyle& g = again.Find(FirstArt(again))->style->fill.color.c.grad;
     EXPECT_DOUBLE_EQ(g.gradientOrigin.h, 10);
     EXPECT_DOUBLE_EQ(g.gradientLength, 40);
 }
@@ -78,8 +78,8 @@ TEST(Writer, CarriedElementsKeepTheirPlaceUnderBakedTransforms) {
     const Art& frame = *doc.Find(FirstArt(doc));
     EXPECT_EQ(frame.type, kTextFrameArt);
     // Baseline at y 2 scaled to 4, moved by 6: the estimate reaches 0.8 em above it and 0.2 em below.
-    EXPECT_NEAR(frame.extent.top, -(10 - 0.8 * 32), 1e-9);
-    EXPECT_NEAR(frame.extent.bottom, -(10 + 0.2 * 32), 1e-9);
+    EXPECT_NEAR(frame.details->extent.top, -(10 - 0.8 * 32), 1e-9);
+    EXPECT_NEAR(frame.details->extent.bottom, -(10 + 0.2 * 32), 1e-9);
 }
 
 TEST(Writer, FailedWriteLeavesNothingBehind) {

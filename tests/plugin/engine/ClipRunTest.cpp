@@ -59,14 +59,14 @@ TEST_F(ClipRun, AFailingMenuRunAnswersItsCodeAfterTheChoiceWasStored) {
 TEST_F(ClipRun, PlaybackWithoutTheDialogRunsTheRecordedValuesSilentlyAndLeavesThePreferences) {
     const ArtId outside = AddRect(200, 200, 220, 180);
     const ArtId region = Region(0, 50, 100, 0);
-    doc.Find(region)->style.fillPaint = 0;
-    doc.Find(region)->style.stroke.width = 3;
+    doc.Find(region)->style.Edit().fillPaint = 0;
+    doc.Find(region)->style.Edit().stroke.width = 3;
     const AIPathStyle before = doc.Find(region)->style;
     EXPECT_EQ(Play(ClipOptions{0, 0, 0, 0, 1}), kNoErr);
     EXPECT_FALSE(Alive(outside));
     ASSERT_TRUE(Alive(region));
     // The kept region has its own style back after its temporary fill.
-    EXPECT_EQ(std::memcmp(&doc.Find(region)->style, &before, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&*doc.Find(region)->style, &before, sizeof before), 0);
     EXPECT_TRUE(DialogHistory().empty());
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(app.preferences.Empty());
@@ -122,7 +122,7 @@ TEST_F(ClipRun, CancelThroughTheProgressDisplayAnswersStopAndGivesTheRegionItsSt
     EXPECT_EQ(Menu(), kCanceledErr);
     EXPECT_TRUE(Alive(outside));
     ASSERT_TRUE(Alive(region));
-    EXPECT_EQ(std::memcmp(&doc.Find(region)->style, &before, sizeof before), 0);
+    EXPECT_EQ(std::memcmp(&*doc.Find(region)->style, &before, sizeof before), 0);
     EXPECT_EQ(doc.CountLayers(), layersBefore);
     EXPECT_TRUE(Messages().empty());
 }

@@ -31,7 +31,7 @@ protected:
         return id;
     }
     void Paint(ArtId id, bool fill, bool stroke) {
-        AIPathStyle& s = doc.Find(id)->style;
+        AIPathStyle& s = doc.Find(id)->style.Edit();
         s.fillPaint = fill;
         s.fill.color.kind = kThreeColor;
         s.fill.color.c.rgb = {0.2, 0.4, 0.6};
@@ -47,7 +47,7 @@ protected:
     }
     ArtId Mask(AIReal l, AIReal t, AIReal r, AIReal b, ArtId group) {
         const ArtId id = AddRect(l, t, r, b, group, kPlaceInsideOnTop);
-        doc.Find(id)->style.clip = 1;
+        doc.Find(id)->style.Edit().clip = 1;
         doc.Find(group)->clipped = true;
         return id;
     }
@@ -79,7 +79,7 @@ TEST_F(CrossingArt, FillsAreCutAsAreasWithCurvesAndStyleKeptAndSeveralPiecesMake
     EXPECT_EQ(quarter.type, kPathArt);
     EXPECT_TRUE(quarter.closed);
     EXPECT_TRUE(Curved(quarter));
-    EXPECT_EQ(std::memcmp(&quarter.style, &style, sizeof style), 0);
+    EXPECT_EQ(std::memcmp(&*quarter.style, &style, sizeof style), 0);
     EXPECT_NEAR(Area(Top()[0]), circle / 4, 1e-3);
 
     // The inside pass cuts a bar across the circle into a left and a right part: one compound path of both.
@@ -113,7 +113,7 @@ TEST_F(CrossingArt, StrokesAndFilledStraightLinesAreCutAsLines) {
         const headless::Art& piece = *doc.Find(id);
         EXPECT_EQ(piece.type, kPathArt);
         EXPECT_FALSE(piece.closed);
-        EXPECT_TRUE(piece.style.strokePaint);
+        EXPECT_TRUE(piece.style->strokePaint);
     }
 }
 
@@ -135,7 +135,7 @@ TEST_F(CrossingArt, ACompoundOfStrokedUnfilledMembersIsCutAsLinesAndKeepsNoEdgeO
     EXPECT_EQ(pieces.size(), 4u);
     for (ArtId id : pieces) {
         EXPECT_FALSE(doc.Find(id)->closed);
-        EXPECT_FALSE(doc.Find(id)->style.fillPaint);
+        EXPECT_FALSE(doc.Find(id)->style->fillPaint);
     }
 }
 
@@ -149,7 +149,7 @@ TEST_F(CrossingArt, AClipGroupsMaskDecidesItsFate) {
     ASSERT_TRUE(Alive(group));
     auto members = Children(group);
     ASSERT_EQ(members.size(), 2u);
-    EXPECT_TRUE(doc.Find(members[0])->style.clip);
+    EXPECT_TRUE(doc.Find(members[0])->style->clip);
     EXPECT_NEAR(Area(members[0]), 40 * 40, 1e-6);
     EXPECT_FALSE(Alive(content));
     EXPECT_NEAR(Area(members[1]), circle, 1e-3);
@@ -174,7 +174,7 @@ TEST_F(CrossingArt, AClipGroupsMaskDecidesItsFate) {
     ASSERT_EQ(mask.type, kCompoundPathArt);
     EXPECT_EQ(Children(members[0]).size(), 2u);
     for (ArtId m : Children(members[0]))
-        EXPECT_TRUE(doc.Find(m)->style.clip);
+        EXPECT_TRUE(doc.Find(m)->style->clip);
 }
 
 TEST_F(CrossingArt, OnlyTheGroupsOwnMaskIsCutAndALockedClipGroupStaysInTheInsidePass) {
@@ -191,14 +191,14 @@ TEST_F(CrossingArt, OnlyTheGroupsOwnMaskIsCutAndALockedClipGroupStaysInTheInside
     ASSERT_EQ(Outside(), kNoErr);
     EXPECT_FALSE(Alive(outerMask));
     const ArtId newMask = Children(outer).front();
-    EXPECT_TRUE(doc.Find(newMask)->style.clip);
+    EXPECT_TRUE(doc.Find(newMask)->style->clip);
     EXPECT_NEAR(Area(newMask), 60 * 60, 1e-6) << "the outer mask's shape, wholly inside the circle";
     // The nested group was cut by its own mask, which stays its own.
     ASSERT_TRUE(Alive(inner));
     EXPECT_EQ(doc.Find(inner)->parent, outer);
     EXPECT_TRUE(doc.Find(inner)->clipped);
     EXPECT_FALSE(Alive(innerMask));
-    EXPECT_TRUE(doc.Find(Children(inner).front())->style.clip);
+    EXPECT_TRUE(doc.Find(Children(inner).front())->style->clip);
 
     // Locked: neither the mask nor the contents are touched, though they cross the region.
     const ArtId locked = AddGroup();

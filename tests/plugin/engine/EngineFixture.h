@@ -41,14 +41,14 @@ protected:
     ArtId AddBoxed(AIArtType type, AIRealRect extent, ArtId ref = {}, AIPaintOrder order = kPlaceAboveAll) {
         ArtId id;
         EXPECT_EQ(doc.NewArt(type, order, ref, &id), kNoErr);
-        doc.Find(id)->extent = extent;
+        doc.Find(id)->details.Edit().extent = extent;
         return id;
     }
     // Plug-in art of `group` whose edit art holds one rectangle.
     ArtId AddPluginArt(const std::string& group, AIRealRect r, ArtId* member) {
         ArtId id;
         EXPECT_EQ(doc.NewArt(kPluginArt, kPlaceAboveAll, {}, &id), kNoErr);
-        doc.Find(id)->pluginGroup = group;
+        doc.Find(id)->details.Edit().pluginGroup = group;
         ArtId edit;
         EXPECT_EQ(doc.NewDetachedGroup(&edit), kNoErr);
         doc.Find(id)->editArt = edit;

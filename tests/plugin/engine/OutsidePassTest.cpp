@@ -62,7 +62,7 @@ TEST_F(OutsidePass, ContainersOfTheRegionAreWalkedNotHandedOver) {
     const ArtId inGroup = AddRect(200, 200, 220, 180, clipGroup, kPlaceInsideOnTop);
     const ArtId region = AddRect(0, 50, 100, 0, clipGroup, kPlaceInsideOnTop);
     const ArtId mask = AddRect(-10, 60, 110, -10, clipGroup, kPlaceInsideOnTop);
-    doc.Find(mask)->style.clip = 1;
+    doc.Find(mask)->style.Edit().clip = 1;
     doc.Find(LayerGroup(layer))->clipped = true;
     const ArtId onLayer = AddRect(300, 300, 320, 280);
     Select(region);
@@ -75,7 +75,7 @@ TEST_F(OutsidePass, ContainersOfTheRegionAreWalkedNotHandedOver) {
     ASSERT_TRUE(Alive(clipGroup));
     const ArtId newMask = doc.Find(clipGroup)->firstChild;
     ASSERT_TRUE(newMask);
-    EXPECT_TRUE(doc.Find(newMask)->style.clip);
+    EXPECT_TRUE(doc.Find(newMask)->style->clip);
     AIRealRect bounds{};
     ASSERT_EQ(doc.Bounds(newMask, nullptr, &bounds), kNoErr);
     EXPECT_EQ(bounds.left, 0);

@@ -42,7 +42,7 @@ TEST_F(RegionCheck, EachRefusalShowsItsAlertAndChangesNothing) {
          "閉じたパスを１つだけ選択して下さい"},
         {"a compound", [this] { Select(Compound()); }, "単独パスを１つだけ選択して下さい（複合パス等は不可）"},
         // A clip group's mask would be cut, or go, with its group while the run still uses it.
-        {"a clipping path", [this] { doc.Find(Region(0, 50, 100, 0))->style.clip = 1; },
+        {"a clipping path", [this] { doc.Find(Region(0, 50, 100, 0))->style.Edit().clip = 1; },
          "単独パスを１つだけ選択して下さい（複合パス等は不可）"},
         {"an open path",
          [this] {

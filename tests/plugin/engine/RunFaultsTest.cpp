@@ -104,7 +104,7 @@ TEST_P(RunFaults, NoFailedCallIsTakenForSuccessAndTheRunAlwaysCleansUp) {
         }
         // A restore the host refused is answered as a failure; the gray then stays.
         if (w.Alive(w.region) && fault.first != "AIPathStyleSuite::SetPathStyle") {
-            EXPECT_EQ(std::memcmp(&w.doc.Find(w.region)->style, &w.regionStyle, sizeof w.regionStyle), 0);
+            EXPECT_EQ(std::memcmp(&*w.doc.Find(w.region)->style, &w.regionStyle, sizeof w.regionStyle), 0);
         }
         if (result == kNoErr) {
             EXPECT_EQ(Drawing(w.doc), cleanDocument);

@@ -88,7 +88,7 @@ protected:
         ASSERT_EQ(UserArt().size(), 1u);
         EXPECT_TRUE(doc.Find(UserArt()[0])->clipped);
         ASSERT_EQ(Children(doc, UserArt()[0]), (std::vector<ArtId>{shape, Id(maker.LastRaster())}));
-        EXPECT_TRUE(doc.Find(shape)->style.clip && !doc.Find(shape)->style.fillPaint);
+        EXPECT_TRUE(doc.Find(shape)->style->clip && !doc.Find(shape)->style->fillPaint);
         const headless::RasterData& cropped = *doc.Find(Id(maker.LastRaster()))->raster;
         ASSERT_EQ(cropped.info.bounds.right, columns);
         ASSERT_EQ(cropped.info.bounds.bottom, rows);
@@ -112,7 +112,7 @@ TEST_F(ArtMakerTest, AnOutlineFollowsTheBoundsClosedAndFilled) {
     ASSERT_EQ(made.segments.size(), 4u);
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(made.segments[i].p.h == expected[i].h && made.segments[i].p.v == expected[i].v) << i;
-    EXPECT_TRUE(made.closed && made.style.fillPaint);
+    EXPECT_TRUE(made.closed && made.style->fillPaint);
     EXPECT_EQ(UserArt(), (std::vector<ArtId>{Id(outline), art}));
 }
 
@@ -135,7 +135,7 @@ TEST_F(ArtMakerTest, PlacedArtEndsInOneClippedGroupOrTheDocumentStaysAsItWas) {
     FailEachCall(clip, reset, [&](std::string_view, std::size_t, AIErr err) {
         EXPECT_EQ(err, kFault);
         EXPECT_EQ(UserArt(), before);
-        EXPECT_FALSE(doc.Find(shape)->style.clip);
+        EXPECT_FALSE(doc.Find(shape)->style->clip);
     });
 }
 
@@ -173,7 +173,7 @@ TEST_F(ArtMakerTest, ARasterThatCannotBeCroppedOrAFailingCallLeavesItAsItWas) {
         EXPECT_EQ(maker.LastRaster(), nullptr);
         EXPECT_EQ(UserArt(), before);
         EXPECT_EQ(doc.Find(raster)->raster->matrix.a, bits == 16 ? 0 : placement.a);
-        EXPECT_FALSE(doc.Find(shape)->style.clip);
+        EXPECT_FALSE(doc.Find(shape)->style->clip);
         EXPECT_EQ(app.liveBlocks.size(), blocks);
     };
     reset();

@@ -107,7 +107,7 @@ protected:
         AIReal area = 0;
         for (ArtId piece : Children(doc, result)) {
             const Art& a = *doc.Find(piece);
-            if ((a.style.fillPaint != 0) != filled) continue;
+            if ((a.style->fillPaint != 0) != filled) continue;
             EXPECT_EQ(a.type, kPathArt);
             area += Area(a);
         }
@@ -118,7 +118,7 @@ protected:
         std::vector<const Art*> out;
         for (ArtId piece : Children(doc, result)) {
             const Art& a = *doc.Find(piece);
-            if (!a.style.strokePaint) out.push_back(&a);
+            if (!a.style->strokePaint) out.push_back(&a);
         }
         return out;
     }
