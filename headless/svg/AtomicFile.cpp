@@ -32,33 +32,62 @@ int WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool makeDirectory) {
+AtomicFile::AtomicFile(const std::filesystem::path& path, bool makeDirectory) : path_(path) {
     const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
     if (makeDirectory) {
         std::error_code error;
         std::filesystem::create_directories(directory, error);
         if (error) Refuse(directory, "cannot create the directory", error.value());
     }
-    std::string temporary = (directory / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) Refuse(path, "cannot create a temporary file", errno);
-    int error = WriteAll(fd, bytes);
+    temporary_ = (directory / ("." + path.filename().string() + ".XXXXXX")).string();
+    fd_ = mkstemp(temporary_.data());
+    if (fd_ < 0) Refuse(path, "cannot create a temporary file", errno);
+}
+
+AtomicFile::~AtomicFile() {
+    if (fd_ < 0) return;
+    close(fd_);
+    unlink(temporary_.c_str());
+}
+
+void AtomicFile::Abandon(const std::string& what, int error) {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+    unlink(temporary_.c_str());
+    Refuse(path_, what, error);
+}
+
+void AtomicFile::Write(std::string_view bytes) {
+    if (fd_ < 0) Refuse(path_, "cannot write", EBADF);
+    if (const int error = WriteAll(fd_, bytes)) Abandon("cannot write", error);
+}
+
+void AtomicFile::Commit() {
+    if (fd_ < 0) Refuse(path_, "cannot write", EBADF);
     // Flushed before the rename, so that a crash cannot leave the new name on an empty file.
-    if (!error && fsync(fd) != 0) error = errno;
-    if (close(fd) != 0 && !error) error = errno;
-    if (error) {
-        unlink(temporary.c_str());
-        Refuse(path, "cannot write", error);
+    if (fsync(fd_) != 0) Abandon("cannot write", errno);
+    const int closed = close(fd_);
+    fd_ = -1;
+    if (closed != 0) {
+        const int error = errno;
+        unlink(temporary_.c_str());
+        Refuse(path_, "cannot write", error);
     }
     // mkstemp makes the file private; a new output is as readable as any other new file.
     const mode_t mask = umask(0);
     umask(mask);
-    chmod(temporary.c_str(), 0666 & ~mask);
-    if (rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-        unlink(temporary.c_str());
-        Refuse(path, "cannot replace the file", error);
+    chmod(temporary_.c_str(), 0666 & ~mask);
+    if (rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        unlink(temporary_.c_str());
+        Refuse(path_, "cannot replace the file", error);
     }
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool makeDirectory) {
+    AtomicFile file(path, makeDirectory);
+    file.Write(bytes);
+    file.Commit();
 }
 
 }  // namespace headless::svg

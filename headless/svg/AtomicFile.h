@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "headless/svg/SvgError.h"
@@ -13,6 +14,26 @@ namespace headless::svg {
 class FileWriteError : public SvgError {
 public:
     using SvgError::SvgError;
+};
+
+// A file written in pieces through a temporary sibling: Commit puts it in place; dropped before that, it leaves
+// nothing behind. Each step throws FileWriteError, naming the file and the reason.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::filesystem::path& path, bool makeDirectory = false);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile();
+
+    void Write(std::string_view bytes);
+    void Commit();
+
+private:
+    [[noreturn]] void Abandon(const std::string& what, int error);
+
+    std::filesystem::path path_;
+    std::string temporary_;
+    int fd_ = -1;
 };
 
 // Replaces `path` with `bytes`. With `makeDirectory`, a missing parent directory is created first. Throws

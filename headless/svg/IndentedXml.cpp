@@ -72,34 +72,35 @@ std::string PutBack(const std::string& text, const std::vector<std::string>& asW
 
 namespace {
 
-struct CountingWriter : pugi::xml_writer {
-    std::size_t bytes = 0;
-    void write(const void*, std::size_t size) override { bytes += size; }
-};
-
-struct AppendingWriter : pugi::xml_writer {
-    explicit AppendingWriter(std::string& text) : text(text) {}
-    void write(const void* data, std::size_t size) override { text.append(static_cast<const char*>(data), size); }
-    std::string& text;
+struct SinkWriter : pugi::xml_writer {
+    explicit SinkWriter(const TextSink& sink) : sink(sink) {}
+    void write(const void* data, std::size_t size) override { sink({static_cast<const char*>(data), size}); }
+    const TextSink& sink;
 };
 
 }  // namespace
 
-// Measured first and written into a buffer of that size: a buffer grown while writing would, at its last growth,
-// hold the text about three times over.
-std::string SaveIndented(pugi::xml_document& document, std::string_view head) {
+void SaveIndented(pugi::xml_document& document, std::string_view head, const TextSink& sink) {
     std::vector<std::string> asWritten;
     SetAside(document, asWritten);
     constexpr unsigned kFormat = pugi::format_indent | pugi::format_no_declaration;
-    CountingWriter counter;
-    document.save(counter, "  ", kFormat, pugi::encoding_utf8);
+    if (asWritten.empty()) {
+        sink(head);
+        SinkWriter writer(sink);
+        document.save(writer, "  ", kFormat, pugi::encoding_utf8);
+        return;
+    }
+    std::string text(head);
+    const TextSink append = [&text](std::string_view piece) { text.append(piece); };
+    SinkWriter writer(append);
+    document.save(writer, "  ", kFormat, pugi::encoding_utf8);
+    sink(PutBack(text, asWritten));
+}
+
+std::string SaveIndented(pugi::xml_document& document) {
     std::string text;
-    text.reserve(head.size() + counter.bytes);
-    text.append(head);
-    AppendingWriter appender(text);
-    document.save(appender, "  ", kFormat, pugi::encoding_utf8);
-    if (asWritten.empty()) return text;
-    return PutBack(text, asWritten);
+    SaveIndented(document, {}, [&text](std::string_view piece) { text.append(piece); });
+    return text;
 }
 
 }  // namespace headless::svg

@@ -68,7 +68,9 @@ std::string WriteSvgText(const Document& document) {
 }
 
 void WriteSvgFile(const Document& document, const std::string& path) {
-    WriteFileAtomically(path, DocumentToSvg(document));
+    AtomicFile file(path);
+    WriteDocumentSvg(document, [&file](std::string_view piece) { file.Write(piece); });
+    file.Commit();
 }
 
 }  // namespace headless::svg

@@ -110,7 +110,7 @@ public:
     // With the style sheets the written file holds, computed properties are written to outrank their rules.
     explicit Writer(const Document& doc, const StyleSheet* sheets = nullptr) : doc_(doc), sheets_(sheets) {}
 
-    std::string Run() {
+    void Build() {
         pugi::xml_node svg = out_.append_child("svg");
         for (const auto& [name, value] : doc_.page.carried.attributes)
             svg.append_attribute(name.c_str()).set_value(value.c_str());
@@ -130,8 +130,9 @@ public:
         if (!defs_.first_child()) svg.remove_child(defs_);
         if (!sheets_) CollectStyleSheets(svg);
         DeclareNamespaces(svg);
-        return SaveIndented(out_, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     }
+
+    void Save(const TextSink& sink) { SaveIndented(out_, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", sink); }
 
     // What the written file's style sheets hold; empty when it has none.
     const StyleSheet& WrittenStyleSheets() const { return written_; }
@@ -593,12 +594,20 @@ private:
 
 }  // namespace
 
-std::string DocumentToSvg(const Document& document) {
+void WriteDocumentSvg(const Document& document, const TextSink& sink) {
     Writer plain(document);
-    std::string text = plain.Run();
-    if (plain.WrittenStyleSheets().Empty()) return text;
+    plain.Build();
+    if (plain.WrittenStyleSheets().Empty()) return plain.Save(sink);
     // Written again knowing the sheets; what it writes differently is only style attributes, not sheets.
-    return Writer(document, &plain.WrittenStyleSheets()).Run();
+    Writer again(document, &plain.WrittenStyleSheets());
+    again.Build();
+    again.Save(sink);
+}
+
+std::string DocumentToSvg(const Document& document) {
+    std::string text;
+    WriteDocumentSvg(document, [&text](std::string_view piece) { text.append(piece); });
+    return text;
 }
 
 }  // namespace headless::svg
