@@ -7,10 +7,15 @@
 #include <map>
 #include <string>
 
+#include "headless/document/SharedValue.h"
+
 namespace headless {
 
+using NamedValues = std::map<std::string, std::string>;
+
+// The named values are shared between the pieces cut from one object and between objects a reader found alike.
 struct CarriedData {
-    std::map<std::string, std::string> attributes;
+    SharedValue<NamedValues> attributes;
     std::string element;  // empty for objects the document models
     std::string id;
 };

@@ -2,6 +2,7 @@
 // selection, gradients, art styles and the view. Every call that takes an id checks it; a dead id fails.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -132,7 +133,12 @@ private:
     SlotStore<Gradient, GradientTag> gradients_;
     SlotStore<ArtStyle, ArtStyleTag> artStyles_;
     std::unordered_map<std::string, ArtStyleId> artStyleIndex_;
-    std::vector<SharedValue<AIPathStyle>> recentStyles_;  // the last few distinct styles given, newest last
+    // Styles are plain bytes; equal bytes are an equal style, and one that differs only in padding merely gets a
+    // copy of its own.
+    struct SameBytes {
+        bool operator()(const AIPathStyle& a, const AIPathStyle& b) const { return std::memcmp(&a, &b, sizeof a) == 0; }
+    };
+    RecentValues<AIPathStyle, SameBytes> recentStyles_;
     std::vector<LayerId> topLayers_;
     LayerId currentLayer_;
     std::unordered_set<std::uint64_t> selected_;

@@ -64,7 +64,7 @@ std::string StyleKey(const ArtStyle& a) {
     key.push_back(static_cast<char>(dashes));
     for (int i = 0; i < dashes; ++i)
         put(s.stroke.dash.array[i]);
-    for (const auto& [name, value] : a.carried.attributes) {
+    for (const auto& [name, value] : *a.carried.attributes) {
         key.append(name).push_back('\0');
         key.append(value).push_back('\0');
     }
@@ -235,14 +235,7 @@ AIErr Document::SetPathStyle(ArtId id, const AIPathStyle& style) {
 }
 
 SharedValue<AIPathStyle> Document::ShareStyle(const AIPathStyle& style) {
-    // Styles are plain bytes; equal bytes are an equal style, and a style that differs only in padding merely gets
-    // a copy of its own.
-    for (auto it = recentStyles_.rbegin(); it != recentStyles_.rend(); ++it)
-        if (std::memcmp(&**it, &style, sizeof style) == 0) return *it;
-    constexpr std::size_t kRemembered = 8;
-    if (recentStyles_.size() == kRemembered) recentStyles_.erase(recentStyles_.begin());
-    recentStyles_.emplace_back(style);
-    return recentStyles_.back();
+    return recentStyles_.Share(style);
 }
 
 AIGradientHandle Document::GradientHandle(GradientId id) const {

@@ -105,7 +105,7 @@ public:
             g.spreadMethod = definition.spreadMethod;
             g.carried.id = definition.id;
             // The writer measures such a gradient on the box again where the path kept its user space.
-            if (definition.boundingBoxUnits) g.carried.attributes["gradientUnits"] = "objectBoundingBox";
+            if (definition.boundingBoxUnits) g.carried.attributes.Edit()["gradientUnits"] = "objectBoundingBox";
             for (const GradientStopValue& stop : definition.stops)
                 g.stops.push_back({stop.offset, ThreeColor(stop.color), stop.opacity});
             gradients_.push_back(doc_.AddGradient(std::move(g)));
@@ -268,13 +268,13 @@ private:
                     return;
                 }
                 id = NewArt(kGroupArt, parent, node);
-                doc_.Find(id)->carried = CarriedData{node.kept, {}, node.id};
+                doc_.Find(id)->carried = CarriedData{ShareKept(std::move(node.kept)), {}, node.id};
                 FillGroup(id, node);
                 break;
             case NodeKind::kPath: {
                 KeptAttributes kept = std::move(node.kept);
                 const AIPathStyle style = PathStyle(node, kept);
-                id = MakePath(parent, node.subpaths, style, CarriedData{std::move(kept), {}, node.id}, node);
+                id = MakePath(parent, node.subpaths, style, CarriedData{ShareKept(std::move(kept)), {}, node.id}, node);
                 if (node.guide) SetGuide(id);
                 break;
             }
@@ -294,6 +294,12 @@ private:
         const std::int32_t attrs = (node.hidden ? kArtHidden : 0) | (node.locked ? kArtLocked : 0);
         if (attrs) doc_.SetUserAttr(id, kArtHidden | kArtLocked, attrs);
         MarkSelected(id, node);
+    }
+
+    // Objects of a drawing mostly keep one of a few sets of attributes (a class name): alike sets are stored once.
+    SharedValue<NamedValues> ShareKept(KeptAttributes&& kept) {
+        if (kept.empty()) return {};
+        return recentKept_.Share(std::move(kept));
     }
 
     void SetGuide(ArtId id) {
@@ -340,6 +346,7 @@ private:
     std::unordered_set<std::string> select_;
     std::unordered_set<std::string> found_;
     std::vector<GradientId> gradients_;
+    RecentValues<NamedValues> recentKept_;
 };
 
 }  // namespace

@@ -112,7 +112,7 @@ public:
 
     void Build() {
         pugi::xml_node svg = out_.append_child("svg");
-        for (const auto& [name, value] : doc_.page.carried.attributes)
+        for (const auto& [name, value] : *doc_.page.carried.attributes)
             svg.append_attribute(name.c_str()).set_value(value.c_str());
         // Whitespace inside kept text is content.
         store_.load_string(doc_.page.carried.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
@@ -239,8 +239,8 @@ private:
     // A path that kept its user space is written in it (see the reader): the inverse of its transform.
     static Matrix KeptUserSpace(const Art& art) {
         Matrix m, inverse;
-        const auto it = art.carried.attributes.find("transform");
-        if (it == art.carried.attributes.end() || !ParseTransform(it->second, m).empty() || !m.Invert(inverse))
+        const auto it = art.carried.attributes->find("transform");
+        if (it == art.carried.attributes->end() || !ParseTransform(it->second, m).empty() || !m.Invert(inverse))
             return {};
         return inverse;
     }
@@ -352,8 +352,8 @@ private:
             if (color.kind == kGradient) {
                 value = "url(#" + GradientId(color.c.grad, toLocal, localBox) + ")";
             } else if (color.kind == kPattern) {
-                const auto it = art.carried.attributes.find(name);
-                value = it != art.carried.attributes.end() ? it->second : "none";
+                const auto it = art.carried.attributes->find(name);
+                value = it != art.carried.attributes->end() ? it->second : "none";
             } else if (color.kind != kNoneColor) {
                 value = FormatColor(ToRgb(color));
             }
@@ -392,7 +392,7 @@ private:
                 }
                 e.append_attribute("stroke-dasharray").set_value(dashes.c_str());
                 SetNumber(e, "stroke-dashoffset", s.dash.offset);
-            } else if (!art.carried.attributes.contains("stroke-dasharray")) {
+            } else if (!art.carried.attributes->contains("stroke-dasharray")) {
                 e.append_attribute("stroke-dasharray").set_value("none");
             }
         }
@@ -443,8 +443,8 @@ private:
     // measured on the box of the path as written: the matrix from that box to the gradient's own space.
     static std::optional<Matrix> BoxUnits(const Gradient& gradient, const Matrix& toLocal, const Box& localBox,
                                           const Matrix& toRoot) {
-        const auto units = gradient.carried.attributes.find("gradientUnits");
-        if (toLocal.IsIdentity() || units == gradient.carried.attributes.end() || units->second != "objectBoundingBox")
+        const auto units = gradient.carried.attributes->find("gradientUnits");
+        if (toLocal.IsIdentity() || units == gradient.carried.attributes->end() || units->second != "objectBoundingBox")
             return std::nullopt;
         Matrix fromBox;
         const Matrix toBox{localBox.Width(), 0, 0, localBox.Height(), localBox.minX, localBox.minY};

@@ -75,7 +75,7 @@ TEST_F(DocumentListing, ArtStylesAreInternedByValue) {
     b.style.fill.color.c.g.gray = 0.5;
     EXPECT_NE(doc.InternArtStyle(a), doc.InternArtStyle(b));
     b = a;
-    b.carried.attributes["fill-opacity"] = "0.5";
+    b.carried.attributes.Edit()["fill-opacity"] = "0.5";
     EXPECT_NE(doc.InternArtStyle(a), doc.InternArtStyle(b));
 }
 

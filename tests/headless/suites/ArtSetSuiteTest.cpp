@@ -105,7 +105,7 @@ TEST_F(ArtStyleSuite, TheSameAppearanceGivesTheSameHandle) {
     ASSERT_EQ(styles->GetArtStyle(H(b), &sb), kNoErr);
     EXPECT_NE(sa, nullptr);
     EXPECT_EQ(sa, sb);
-    doc.Find(b)->carried.attributes["opacity"] = "0.5";
+    doc.Find(b)->carried.attributes.Edit()["opacity"] = "0.5";
     ASSERT_EQ(styles->GetArtStyle(H(b), &sb), kNoErr);
     EXPECT_NE(sa, sb);
     AIArtStyleHandle none = sa;
@@ -118,7 +118,7 @@ TEST_F(ArtStyleSuite, SetArtStyleRestoresStyleAndKeptAttributesOnEveryMember) {
     Art& s = *doc.Find(source);
     s.style.Edit().fill.color.kind = kThreeColor;
     s.style.Edit().fill.color.c.rgb = {1, 0, 0};
-    s.carried.attributes["opacity"] = "0.5";
+    s.carried.attributes.Edit()["opacity"] = "0.5";
     AIArtStyleHandle style;
     ASSERT_EQ(styles->GetArtStyle(H(source), &style), kNoErr);
 
@@ -129,7 +129,7 @@ TEST_F(ArtStyleSuite, SetArtStyleRestoresStyleAndKeptAttributesOnEveryMember) {
     ASSERT_EQ(styles->SetArtStyle(H(compound), style), kNoErr);
     for (ArtId m : {m1, m2}) {
         EXPECT_EQ(doc.Find(m)->style->fill.color.kind, kThreeColor);
-        EXPECT_EQ(doc.Find(m)->carried.attributes.at("opacity"), "0.5");
+        EXPECT_EQ(doc.Find(m)->carried.attributes->at("opacity"), "0.5");
     }
     AIArtStyleHandle again;
     ASSERT_EQ(styles->GetArtStyle(H(compound), &again), kNoErr);
