@@ -74,7 +74,7 @@ AIGradientStyle Placement(const GradientPlacement& g, bool radial, AIGradientHan
 }
 
 // About how many objects the nodes become (a compound path is itself and one member a subpath), so that the
-// document's store is sized once rather than grown, which would briefly hold every object twice.
+// document's store sizes its table once.
 std::size_t ObjectsOf(const std::vector<Node>& nodes) {
     std::size_t n = nodes.size();
     for (const Node& node : nodes)
