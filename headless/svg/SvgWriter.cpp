@@ -471,14 +471,15 @@ private:
         Point other{origin.x + reach * std::cos(angle), origin.y + reach * std::sin(angle)};
         double radius = style.gradientLength;
         const std::optional<Matrix> inBox = BoxUnits(*gradient, toLocal, localBox, toRoot);
-        // A similarity is written out in user space; anything else keeps the gradient's own space.
-        const bool direct = !inBox && toRoot.IsSimilarity();
-        if (direct) {
-            origin = toRoot.Apply(origin);
-            other = toRoot.Apply(other);
-            radius *= toRoot.MeanScale();
-        }
+        // A similarity is written out in user space or in the box, whichever the gradient is written in, so that
+        // the writing does not hang on how the document holds it; anything else keeps the gradient's own space.
         const Matrix written = inBox.value_or(toRoot);
+        const bool direct = written.IsSimilarity();
+        if (direct) {
+            origin = written.Apply(origin);
+            other = written.Apply(other);
+            radius *= written.MeanScale();
+        }
         const bool transformed = !direct && !written.IsIdentity();
         const std::string transform = transformed ? FormatMatrix(written) : std::string();
         if (transformed) {
