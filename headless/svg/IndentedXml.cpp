@@ -18,7 +18,7 @@ constexpr const char* kPlaceholder = "trimora-as-written";
 
 bool NeedsExactContent(pugi::xml_node e) {
     const std::string_view name = e.name();
-    if (name == "text" || name == "flowRoot") return true;
+    if (name == "text" || name == "flowRoot" || name == "style") return true;  // a style sheet is text too
     bool hasText = false;
     int children = 0;
     for (pugi::xml_node c = e.first_child(); c; c = c.next_sibling()) {

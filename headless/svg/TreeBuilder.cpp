@@ -97,11 +97,13 @@ public:
 private:
     void Index(pugi::xml_node root) {
         for (pugi::xml_node n = root; n;) {
+            // A style sheet's content is text: elements inside one are no targets.
+            const bool sheet = n.type() == pugi::node_element && std::string_view(n.name()) == "style";
             if (n.type() == pugi::node_element) {
                 if (pugi::xml_attribute id = n.attribute("id")) elements_.emplace(id.value(), n);
-                if (std::string_view(n.name()) == "style") sheet_.Add(n.child_value());
+                if (sheet) sheet_.Add(n.child_value());
             }
-            if (n.first_child()) {
+            if (n.first_child() && !sheet) {
                 n = n.first_child();
                 continue;
             }
@@ -207,7 +209,8 @@ private:
             return std::nullopt;
         }
         if (name == "style") {
-            tree_.preamble.push_back(SerializeElement(e));
+            // Kept once, where the drawing holds it, not again for each use that draws its parent.
+            if (activeUses_.empty()) tree_.preamble.push_back(SerializeElement(e));
             return std::nullopt;
         }
         if (IsPreamble(name)) return std::nullopt;  // documentation inside the drawing is not kept
