@@ -24,7 +24,10 @@ std::string SerializeElement(pugi::xml_node element, const Matrix& absolute) {
     pugi::xml_document copy;
     pugi::xml_node root = copy.append_copy(element);
     root.remove_attribute("transform");
-    if (!absolute.IsIdentity()) root.append_attribute("transform").set_value(FormatMatrix(absolute).c_str());
+    // Judged as written: a matrix a rounding away from the identity is written as none.
+    static const std::string kIdentity = FormatMatrix(Matrix{});
+    if (const std::string written = absolute.IsIdentity() ? kIdentity : FormatMatrix(absolute); written != kIdentity)
+        root.append_attribute("transform").set_value(written.c_str());
     return SerializeElement(root);
 }
 
