@@ -213,10 +213,15 @@ private:
             if (activeUses_.empty()) tree_.preamble.push_back(SerializeElement(e));
             return std::nullopt;
         }
-        if (IsPreamble(name)) return std::nullopt;  // documentation inside the drawing is not kept
         const ComputedStyle style = CascadeStyle(parentStyle, e, sheet_, viewport_);
         const Matrix ctm = parentCtm * OwnTransform(e);
         if (!ctm.IsFinite()) source_.Fail(e, "transform out of range");
+        if (IsPreamble(name)) {
+            // Documentation and other applications' data inside the drawing are not kept, unless something may
+            // refer to them by their id: a use of one must still find it in the written file.
+            if (!*e.attribute("id").value()) return std::nullopt;
+            return Carried(NodeKind::kUnknown, e, style, ctm, Box{});
+        }
         Node node;
         if (name == "g") {
             node = BuildGroup(e, style, ctm, depth);
@@ -432,11 +437,12 @@ private:
     Matrix WrittenUseMatrix(const Matrix& ctm, pugi::xml_node target, const Matrix& contentCtm) const {
         std::vector<pugi::xml_node> ancestors;
         for (pugi::xml_node n = target; n && n != source_.Root(); n = n.parent()) {
-            if (IsDefinition(n.name()) || IsPreamble(n.name())) return ctm;
+            if (IsDefinition(n.name())) return ctm;
             if (n == target) continue;
             if (std::string_view(n.name()) != "g") return ctm;
             ancestors.push_back(n);
         }
+        if (ancestors.empty()) return ctm;
         Matrix placed;  // the target's parent's user space on the page
         for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
             placed = placed * OwnTransform(*it);
