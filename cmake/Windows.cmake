@@ -16,6 +16,7 @@ add_subdirectory(plugin)
 target_sources(trimora_module PRIVATE ${PROJECT_SOURCE_DIR}/plugin/resources/trimora.rc)
 set_target_properties(trimora_module PROPERTIES PREFIX "" OUTPUT_NAME Zavik-Trimora SUFFIX .aip)
 
+add_subdirectory(headless/geometry)
 add_subdirectory(headless/document)
 add_subdirectory(headless/model)
 add_subdirectory(headless/suites)
