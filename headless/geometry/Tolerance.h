@@ -43,6 +43,10 @@ inline constexpr double kOutlineReach = 0.01;
 inline constexpr int kMaxArcLengthDepth = 20;
 inline constexpr double kArcLengthRelativeFloor = 1e-12;
 
+// Farthest a gradient's ends may lie from the page's origin, in points. The document holds a gradient as an origin,
+// an angle and a length; beyond this, that form cannot give back the ends to the digits a file writes them with.
+inline constexpr double kMaxGradientReach = 1e9;
+
 // Clipping. Integer units per point handed to the polygon clipper; one unit is well below the flattening
 // tolerance, and +-100,000 pt still fits the clipper's fast 64-bit range.
 inline constexpr double kClipperScale = 1.0e4;

@@ -2,7 +2,9 @@
 #include "headless/svg/Gradients.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "headless/geometry/Tolerance.h"
 #include "headless/svg/Css.h"
 #include "headless/svg/NumberFormat.h"
 #include "headless/svg/SvgError.h"
@@ -147,6 +149,14 @@ bool GradientTable::Place(pugi::xml_node gradient, const Box& bbox, const Matrix
         if (Inherited(gradient, "fx")) placement.focus.x = coordinate("fx", "50%", LengthAxis::kX);
         if (Inherited(gradient, "fy")) placement.focus.y = coordinate("fy", "50%", LengthAxis::kY);
     }
+    const auto withinReach = [&](Point p) {
+        const Point onPage = placement.toRoot.Apply(p);
+        return std::fabs(onPage.x) <= geometry::kMaxGradientReach && std::fabs(onPage.y) <= geometry::kMaxGradientReach;
+    };
+    const Point rim{placement.start.x + placement.radius, placement.start.y};
+    if (!withinReach(placement.start) || !withinReach(placement.end) || !withinReach(placement.focus) ||
+        !withinReach(rim))
+        source_.Fail(gradient, "gradient ends out of range");
     return true;
 }
 

@@ -319,6 +319,9 @@ TEST(MalformedInput, OutOfRangeNumbersAreRefusedByName) {
         {R"~(<linearGradient id="g" gradientTransform="scale(1e300)"/><rect width="1e10" height="1e10" )~"
          R"~(fill="url(#g)"/>)~",
          "<linearGradient>: gradient transform out of range"},
+        // Ends no page reaches: the document's origin-angle-length form would give back other digits each writing.
+        {R"~(<linearGradient id="g" x1="2e68"/><rect width="10" height="10" fill="url(#g)"/>)~",
+         "<linearGradient>: gradient ends out of range"},
         {R"~(<clipPath id="c" transform="scale(1e300)"><rect width="1e300" height="1"/></clipPath>)~"
          R"~(<rect width="1" height="1" clip-path="url(#c)"/>)~",
          "<rect>: clip-path coordinates out of range"},
