@@ -114,11 +114,15 @@ double SignedArea(const Cubic& c) {
 
 std::size_t FlatteningSteps(const Cubic& c, double tolerance) {
     if (c.IsStraight()) return 1;
-    const double m = std::max(Length(c.p0 - 2.0 * c.p1 + c.p2), Length(c.p1 - 2.0 * c.p2 + c.p3));
+    // Squared lengths and one root rather than hypot, which costs more than the rest of this; where squaring
+    // overflows, n is infinite and the cap applies.
+    const Point a = c.p0 - 2.0 * c.p1 + c.p2, b = c.p1 - 2.0 * c.p2 + c.p3;
+    const double m = std::sqrt(std::max(Dot(a, a), Dot(b, b)));
     // Uniform steps of 1/n leave an error of at most 6m / (8 n^2).
     const double n = std::ceil(std::sqrt(0.75 * m / tolerance));
     if (!(n >= 1.0)) return 1;
-    return std::min(static_cast<std::size_t>(n), kMaxFlatteningSteps);
+    if (!(n < static_cast<double>(kMaxFlatteningSteps))) return kMaxFlatteningSteps;
+    return static_cast<std::size_t>(n);
 }
 
 double DistanceTo(const Cubic& c, Point q, double tolerance) {

@@ -355,6 +355,8 @@ bool ChordsKeepTheFace(const BezierPath& path, const FlatPath& flat) {
     return (exact > 0.0 && chorded > 0.0) || (exact < 0.0 && chorded < 0.0);
 }
 
+}  // namespace
+
 bool HasCurves(const BezierShape& shape) {
     for (const BezierPath& path : shape.paths)
         for (std::size_t s = 0, n = SegmentCount(path); s < n; ++s)
@@ -365,8 +367,6 @@ bool HasCurves(const BezierShape& shape) {
 double BoxArea(const Box& b) {
     return b.IsEmpty() ? 0.0 : (b.maxX - b.minX) * (b.maxY - b.minY);
 }
-
-}  // namespace
 
 ClipperLib::IntPoint ToClipper(Point p, double scale) {
     return {static_cast<ClipperLib::cInt>(std::llround(p.x * scale)),
@@ -409,16 +409,22 @@ void FlattenPair(const BezierShape& top, const BezierShape& under, double tolera
     const Box& smallerBox = topFirst ? underBox : topBox;
     std::vector<Box> stretches;
     std::vector<FlatPath> first, second;
-    FlattenOptions options{tolerance, scale, smallerBox};
-    options.stretchBoxes = &stretches;
-    FlattenShape(larger, topFirst ? 0 : 1, options, first);
+    const bool largerCurved = HasCurves(larger);
     std::vector<Box> near;
-    for (const Box& b : stretches)
-        if (b.Intersects(smallerBox, tolerance)) near.push_back(b);
     FlattenOptions smallerOptions{tolerance, scale, largerBox};
-    smallerOptions.near = &near;
+    // Lines come out the same wherever the other object lies, so a smaller object of lines alone needs no first
+    // pass over the larger one when the larger one is flattened again near it below.
+    const bool firstPass = !largerCurved || HasCurves(smaller);
+    FlattenOptions options{tolerance, scale, smallerBox};
+    if (firstPass) {
+        options.stretchBoxes = &stretches;
+        FlattenShape(larger, topFirst ? 0 : 1, options, first);
+        for (const Box& b : stretches)
+            if (b.Intersects(smallerBox, tolerance)) near.push_back(b);
+        smallerOptions.near = &near;
+    }
     std::vector<Box> smallerStretches;
-    if (HasCurves(larger)) smallerOptions.stretchBoxes = &smallerStretches;
+    if (largerCurved) smallerOptions.stretchBoxes = &smallerStretches;
     FlattenShape(smaller, topFirst ? 1 : 0, smallerOptions, second);
     if (!smallerStretches.empty()) {
         // The larger object's curves came out fine all across the smaller one's bounds; they need to be fine only
@@ -431,6 +437,8 @@ void FlattenPair(const BezierShape& top, const BezierShape& under, double tolera
         refined.near = &near;
         first.clear();
         FlattenShape(larger, topFirst ? 0 : 1, refined, first);
+    } else if (!firstPass) {
+        FlattenShape(larger, topFirst ? 0 : 1, options, first);
     }
     std::vector<FlatPath>& topFlats = topFirst ? first : second;
     std::vector<FlatPath>& underFlats = topFirst ? second : first;

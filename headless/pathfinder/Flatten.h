@@ -50,6 +50,11 @@ struct FlattenOptions {
 ClipperLib::IntPoint ToClipper(Point p, double scale);
 Point FromClipper(const ClipperLib::IntPoint& p, double scale);
 
+// True when some segment of shape is curved.
+bool HasCurves(const BezierShape& shape);
+// The area of a box, 0 for an empty one.
+double BoxArea(const Box& b);
+
 // Flattens every path of shape that keeps at least two distinct vertices.
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out);
 

@@ -37,6 +37,11 @@ std::vector<ClipperLib::Path> LinesOf(const std::vector<FlatPath>& flats, int ob
     return lines;
 }
 
+std::size_t CountClosed(const std::vector<FlatPath>& flats) {
+    return static_cast<std::size_t>(
+        std::count_if(flats.begin(), flats.end(), [](const FlatPath& f) { return f.closed; }));
+}
+
 std::vector<FlatPath> ClosedOf(const std::vector<FlatPath>& flats, int object) {
     std::vector<FlatPath> closed;
     for (const FlatPath& f : flats)
@@ -162,15 +167,29 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
     bool fillHasChords = false;
     if (meet) {
         // The top object fine where the lower one lies, the lower one fine only near the top one's stretches
-        // (those of its paths and of the fill that closes them) that came out fine.
+        // (those of its paths and of the fill that closes them) that came out fine. A larger curved top object
+        // then needs to be fine only near the lower one's stretches, whose chords keep clear of its curves; and
+        // when the lower object is lines alone, which come out the same wherever the top one lies, the first pass
+        // over the top object only has to tell which of its paths are kept.
+        const bool largerCurvedTop = BoxArea(topBox) >= BoxArea(underBox) && HasCurves(top);
         std::vector<Box> stretches;
         FlattenOptions topOptions{tolerance, scale, underBox};
         topOptions.stretchBoxes = &stretches;
+        topOptions.anchorsOnly = largerCurvedTop && !HasCurves(under);
         FlattenShape(top, kTop, topOptions, flats);
-        fillHasChords = hides && top.paths.size() != ClosedOf(flats, kTop).size();
+        const std::size_t closedTop = CountClosed(flats);
+        fillHasChords = hides && top.paths.size() != closedTop;
+        const bool refineTop = largerCurvedTop && !fillHasChords;
+        auto flattenTopFully = [&] {
+            flats.clear();
+            stretches.clear();
+            topOptions.anchorsOnly = false;
+            FlattenShape(top, kTop, topOptions, flats);
+        };
+        if (topOptions.anchorsOnly && !refineTop) flattenTopFully();
         if (fillHasChords)
             FlattenShape(filledTop, kTop, topOptions, topAreas);
-        else
+        else if (!refineTop)
             topAreas = ClosedOf(flats, kTop);
         std::vector<Box> near;
         for (const Box& b : stretches)
@@ -180,8 +199,26 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         FlattenOptions underOptions{tolerance, scale, focus};
         underOptions.near = &near;
         // The lower object's paths are areas only for the top object's open paths.
-        underOptions.keepOwnCrossings = top.paths.size() != ClosedOf(flats, kTop).size();
-        FlattenShape(under, kUnder, underOptions, flats);
+        underOptions.keepOwnCrossings = top.paths.size() != closedTop;
+        std::vector<Box> underStretches;
+        if (refineTop) underOptions.stretchBoxes = &underStretches;
+        std::vector<FlatPath> underFlats;
+        FlattenShape(under, kUnder, underOptions, underFlats);
+        if (refineTop && !underStretches.empty()) {
+            near.clear();
+            for (const Box& b : underStretches)
+                if (b.Intersects(topBox, tolerance)) near.push_back(b);
+            FlattenOptions refined{tolerance, scale, underBox};
+            refined.near = &near;
+            flats.clear();
+            FlattenShape(top, kTop, refined, flats);
+        } else if (topOptions.anchorsOnly) {
+            flattenTopFully();
+        }
+        if (refineTop) topAreas = ClosedOf(flats, kTop);
+        flats.reserve(flats.size() + underFlats.size());
+        for (FlatPath& f : underFlats)
+            flats.push_back(std::move(f));
     } else {
         // Outlines that do not meet are emitted whole from their sources: their polylines are never read.
         FlattenShape(top, kTop, {tolerance, scale, Box::Empty(), true}, flats);
