@@ -297,7 +297,8 @@ FlatPath FlattenPath(const BezierPath& path, int object, std::size_t p, const Fl
     flat.pathIndex = static_cast<int>(p);
     flat.closed = path.closed;
     flat.segmentCount = SegmentCount(path);
-    const std::size_t expected = flat.segmentCount + 1;
+    // A curve near the other object takes several vertices; growing three vectors step by step costs more.
+    const std::size_t expected = (anchorsOnly ? 1 : 4) * flat.segmentCount + 1;
     flat.points.reserve(expected);
     flat.params.reserve(expected);
     flat.leaveParams.reserve(expected);
@@ -386,6 +387,7 @@ void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& op
     }
     const std::vector<std::vector<Isolation>>& isolated =
         mayChord && options.keepOwnCrossings ? CachedIsolation(shape) : anyChord;
+    out.reserve(out.size() + shape.paths.size());
     for (std::size_t p = 0; p < shape.paths.size(); ++p) {
         const BezierPath& path = shape.paths[p];
         if (path.anchors.empty()) continue;
