@@ -369,9 +369,26 @@ double BoxArea(const Box& b) {
     return b.IsEmpty() ? 0.0 : (b.maxX - b.minX) * (b.maxY - b.minY);
 }
 
+namespace {
+
+// std::llround (halves away from zero) without the library call, which every flattened vertex pays: truncation
+// and the remainder are exact below 2^62; beyond, the library decides.
+ClipperLib::cInt RoundToUnits(double v) {
+    constexpr double kExactLimit = 4.0e18;
+    if (!(std::fabs(v) < kExactLimit)) return static_cast<ClipperLib::cInt>(std::llround(v));
+    ClipperLib::cInt i = static_cast<ClipperLib::cInt>(v);
+    const double rest = v - static_cast<double>(i);
+    if (rest >= 0.5)
+        ++i;
+    else if (rest <= -0.5)
+        --i;
+    return i;
+}
+
+}  // namespace
+
 ClipperLib::IntPoint ToClipper(Point p, double scale) {
-    return {static_cast<ClipperLib::cInt>(std::llround(p.x * scale)),
-            static_cast<ClipperLib::cInt>(std::llround(p.y * scale))};
+    return {RoundToUnits(p.x * scale), RoundToUnits(p.y * scale)};
 }
 
 Point FromClipper(const ClipperLib::IntPoint& p, double scale) {

@@ -12,6 +12,7 @@
 #include "headless/pathfinder/Contact.h"
 #include "headless/pathfinder/Crop.h"
 #include "headless/pathfinder/Outline.h"
+#include "headless/pathfinder/ShapeForms.h"
 #include "tests/headless/pathfinder/CurveChecks.h"
 #include "tests/headless/pathfinder/ShapeFixtures.h"
 
@@ -238,6 +239,31 @@ TEST(NearbyFlattening, ScribblesUnderAFilledRegionKeepWhatLiesOutside) {
                 if (NearOutline(region, q, 1e-3)) continue;
                 EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(region, q))
                     << "scribble " << c << " at " << q.x << ", " << q.y;
+            }
+        }
+    }
+}
+
+// Lines alone under a larger curved region, closed and open, and under the same region left open so that its fill
+// closes it with a chord: the region is flattened finely only near the lines, and what lies outside stays visible.
+TEST(NearbyFlattening, PolylinesUnderACurvedRegionKeepWhatLiesOutside) {
+    std::mt19937 rng(1408);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int c = 0; c < 60; ++c) {
+        auto [region, at] = RegionAndPlace(2 * c, rng);
+        if (c % 4 == 3) region.paths[0].closed = false;
+        BezierShape lines = Wiggle(at, 3 + 40 * unit(rng), rng, c % 3 != 0);
+        for (Anchor& anchor : lines.paths[0].anchors)
+            anchor = Anchor::Corner(anchor.p);
+        const OutlineResult r = Outline(region, lines);
+        ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
+        const BezierShape filled = FilledForm(region);
+        for (const Cubic& segment : SegmentsOf(lines.paths[0])) {
+            for (int k = 1; k < 16; ++k) {
+                const Point q = segment.Evaluate(k / 16.0);
+                if (NearOutline(filled, q, 1e-3)) continue;
+                EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(filled, q))
+                    << "lines " << c << " at " << q.x << ", " << q.y;
             }
         }
     }
