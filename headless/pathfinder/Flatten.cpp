@@ -418,6 +418,17 @@ void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& op
     }
 }
 
+void FlattenNearStretches(const BezierShape& shape, int object, const std::vector<Box>& otherStretches,
+                          const Box& shapeBox, const Box& focus, double tolerance, double scale,
+                          std::vector<FlatPath>& out) {
+    std::vector<Box> near;
+    for (const Box& b : otherStretches)
+        if (b.Intersects(shapeBox, tolerance)) near.push_back(b);
+    FlattenOptions options{tolerance, scale, focus};
+    options.near = &near;
+    FlattenShape(shape, object, options, out);
+}
+
 void FlattenPair(const BezierShape& top, const BezierShape& under, double tolerance, double scale,
                  std::vector<FlatPath>& out) {
     const Box topBox = ControlBounds(top), underBox = ControlBounds(under);
@@ -449,13 +460,9 @@ void FlattenPair(const BezierShape& top, const BezierShape& under, double tolera
         // The larger object's curves came out fine all across the smaller one's bounds; they need to be fine only
         // near the smaller one's own stretches. The smaller one's chords keep clear of the larger one's curves,
         // which its new polyline follows within the tolerance wherever it is fine.
-        near.clear();
-        for (const Box& b : smallerStretches)
-            if (b.Intersects(largerBox, tolerance)) near.push_back(b);
-        FlattenOptions refined{tolerance, scale, smallerBox};
-        refined.near = &near;
         first.clear();
-        FlattenShape(larger, topFirst ? 0 : 1, refined, first);
+        FlattenNearStretches(larger, topFirst ? 0 : 1, smallerStretches, largerBox, smallerBox, tolerance, scale,
+                             first);
     } else if (!firstPass) {
         FlattenShape(larger, topFirst ? 0 : 1, options, first);
     }

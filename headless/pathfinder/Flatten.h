@@ -58,6 +58,12 @@ double BoxArea(const Box& b);
 // Flattens every path of shape that keeps at least two distinct vertices.
 void FlattenShape(const BezierShape& shape, int object, const FlattenOptions& options, std::vector<FlatPath>& out);
 
+// The shape fine only near those of the other object's stretches that come near its bounds (shapeBox), and only
+// inside focus; chords elsewhere.
+void FlattenNearStretches(const BezierShape& shape, int object, const std::vector<Box>& otherStretches,
+                          const Box& shapeBox, const Box& focus, double tolerance, double scale,
+                          std::vector<FlatPath>& out);
+
 // Both objects of an operation, each fine only where the other comes near: the larger one against the smaller
 // one's bounds, then the smaller one against the stretches of the larger one that came out fine. Top flats first.
 void FlattenPair(const BezierShape& top, const BezierShape& under, double tolerance, double scale,

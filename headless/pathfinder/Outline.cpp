@@ -205,13 +205,8 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         std::vector<FlatPath> underFlats;
         FlattenShape(under, kUnder, underOptions, underFlats);
         if (refineTop && !underStretches.empty()) {
-            near.clear();
-            for (const Box& b : underStretches)
-                if (b.Intersects(topBox, tolerance)) near.push_back(b);
-            FlattenOptions refined{tolerance, scale, underBox};
-            refined.near = &near;
             flats.clear();
-            FlattenShape(top, kTop, refined, flats);
+            FlattenNearStretches(top, kTop, underStretches, topBox, underBox, tolerance, scale, flats);
         } else if (topOptions.anchorsOnly) {
             flattenTopFully();
         }

@@ -223,6 +223,20 @@ bool OnAnyPiece(const OutlineResult& r, OutlineSource source, Point q) {
     return false;
 }
 
+// Every sampled point of the lower path away from the fill's outline lies on a piece exactly when it lies outside
+// the fill.
+void ExpectVisibleExactlyOutside(const OutlineResult& r, const BezierShape& fill, const BezierPath& path,
+                                 const std::string& label) {
+    for (const Cubic& segment : SegmentsOf(path)) {
+        for (int k = 1; k < 16; ++k) {
+            const Point q = segment.Evaluate(k / 16.0);
+            if (NearOutline(fill, q, 1e-3)) continue;
+            EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(fill, q))
+                << label << " at " << q.x << ", " << q.y;
+        }
+    }
+}
+
 // Scribbled lines and loops crossing themselves under a filled region: every sampled point of the scribble away
 // from the region's outline lies on a piece exactly when it lies outside the fill.
 TEST(NearbyFlattening, ScribblesUnderAFilledRegionKeepWhatLiesOutside) {
@@ -233,14 +247,7 @@ TEST(NearbyFlattening, ScribblesUnderAFilledRegionKeepWhatLiesOutside) {
         const BezierShape scribble = Wiggle(at, 3 + 40 * unit(rng), rng, c % 3 != 0);
         const OutlineResult r = Outline(region, scribble);
         ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
-        for (const Cubic& segment : SegmentsOf(scribble.paths[0])) {
-            for (int k = 1; k < 16; ++k) {
-                const Point q = segment.Evaluate(k / 16.0);
-                if (NearOutline(region, q, 1e-3)) continue;
-                EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(region, q))
-                    << "scribble " << c << " at " << q.x << ", " << q.y;
-            }
-        }
+        ExpectVisibleExactlyOutside(r, region, scribble.paths[0], "scribble " + std::to_string(c));
     }
 }
 
@@ -257,15 +264,7 @@ TEST(NearbyFlattening, PolylinesUnderACurvedRegionKeepWhatLiesOutside) {
             anchor = Anchor::Corner(anchor.p);
         const OutlineResult r = Outline(region, lines);
         ASSERT_EQ(r.status, PathfinderStatus::kOk) << c;
-        const BezierShape filled = FilledForm(region);
-        for (const Cubic& segment : SegmentsOf(lines.paths[0])) {
-            for (int k = 1; k < 16; ++k) {
-                const Point q = segment.Evaluate(k / 16.0);
-                if (NearOutline(filled, q, 1e-3)) continue;
-                EXPECT_EQ(OnAnyPiece(r, OutlineSource::kUnder, q), !IsInsideFill(filled, q))
-                    << "lines " << c << " at " << q.x << ", " << q.y;
-            }
-        }
+        ExpectVisibleExactlyOutside(r, FilledForm(region), lines.paths[0], "lines " + std::to_string(c));
     }
 }
 
