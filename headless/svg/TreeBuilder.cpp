@@ -209,8 +209,9 @@ private:
             return std::nullopt;
         }
         if (name == "style") {
-            // Kept once, where the drawing holds it, not again for each use that draws its parent.
-            if (activeUses_.empty()) tree_.preamble.push_back(SerializeElement(e));
+            // Kept once, where the drawing holds it, not again for each use that draws its parent, nor when a
+            // carried element, written whole with its sheets, is only measured.
+            if (activeUses_.empty() && measuring_ == 0) tree_.preamble.push_back(SerializeElement(e));
             return std::nullopt;
         }
         const ComputedStyle style = CascadeStyle(parentStyle, e, sheet_, viewport_);
@@ -488,10 +489,12 @@ private:
             const double top = ParseLength(e.attribute("y").value(), viewport_, LengthAxis::kY).value_or(0);
             bounds = TransformedBox(Box{left, top, left + *w, top + *h}, ctm);
         } else {
+            ++measuring_;
             for (pugi::xml_node child = e.first_child(); child; child = child.next_sibling())
                 if (child.type() == pugi::node_element && !IsPreamble(child.name()))
                     if (std::optional<Node> built = BuildElement(child, style, ctm, depth + 1))
                         bounds.Add(BoundsOf(*built));
+            --measuring_;
         }
         return Carried(NodeKind::kUnknown, e, style, ctm, bounds);
     }
@@ -553,6 +556,7 @@ private:
     LengthContext viewport_;
     GradientTable gradients_;
     std::vector<pugi::xml_node> activeUses_;
+    int measuring_ = 0;  // inside a carried element whose children are built only for their bounds
     int useExpansions_ = 0;
 };
 
