@@ -211,14 +211,7 @@ AIErr CZvKiruru::KirinukiCompoundPath(AIArtHandle compound) {
     }
     for (std::size_t i = 0; i < pieces.Length() && !err && style; ++i)
         err = ApplyArtStyleDeep(pieces.At(i), style, false);
-    if (!err && lines && pieces.Length() > 1) {
-        AIArtHandle joined = nullptr;
-        err = pieces.MakeCompoundPath(kPlaceAbove, compound, &joined);
-        if (!err) {
-            pieces.Clear();
-            pieces.Append(joined);
-        }
-    }
+    if (!err && lines) err = pieces.JoinIntoCompound(compound);
     if (!err) err = sAIArt->DisposeArt(compound);
     if (err) {
         pieces.DisposeAllAndClear();

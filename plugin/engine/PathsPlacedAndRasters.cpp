@@ -107,14 +107,7 @@ AIErr CZvKiruru::KirinukiPathArt(AIArtHandle art, ArtHandleList& out) {
         if (!err) err = disposed;
     }
     pieces.Clear();
-    if (!err && filled && out.Length() > 1) {
-        AIArtHandle compound = nullptr;
-        err = out.MakeCompoundPath(kPlaceAbove, art, &compound);
-        if (!err) {
-            out.Clear();
-            out.Append(compound);
-        }
-    }
+    if (!err && filled) err = out.JoinIntoCompound(art);
     if (!err) err = sAIArt->DisposeArt(art);
     if (err) out.DisposeAllAndClear();
     return err;

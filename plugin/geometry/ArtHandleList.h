@@ -21,6 +21,8 @@ public:
     // group or compound path of paths, before anything moves: otherwise -2 (kNotAPathTreeErr) and nothing changes.
     // On a host failure the handles moved so far go back where they were and the compound is removed.
     AIErr MakeCompoundPath(AIPaintOrder order, AIArtHandle reference, AIArtHandle* compound) const;
+    // Joins two or more listed paths into one compound placed above `reference`; the list then holds just it.
+    AIErr JoinIntoCompound(AIArtHandle reference);
     // Takes every listed object out of the document and empties the list: how a failed operation removes what it
     // made. Refusals are not looked at; there is nothing left to do about them.
     void DisposeAllAndClear();

@@ -80,6 +80,14 @@ void ArtHandleList::DisposeAllAndClear() {
     handles_.clear();
 }
 
+AIErr ArtHandleList::JoinIntoCompound(AIArtHandle reference) {
+    if (handles_.size() < 2) return kNoErr;
+    AIArtHandle joined = nullptr;
+    if (AIErr err = MakeCompoundPath(kPlaceAbove, reference, &joined)) return err;
+    handles_.assign(1, joined);
+    return kNoErr;
+}
+
 AIErr ArtHandleList::MakeCompoundPath(AIPaintOrder order, AIArtHandle reference, AIArtHandle* compound) const {
     *compound = nullptr;
     if (handles_.size() < 2) return kNoErr;
