@@ -116,11 +116,13 @@ public:
             svg.append_attribute(name.c_str()).set_value(value.c_str());
         // Whitespace inside kept text is content.
         store_.load_string(doc_.page.carried.element.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
-        for (pugi::xml_node e : store_.child(kDefinitionsElement).children())
+        for (pugi::xml_node e : store_.child(kDefinitionsElement).children()) {
             if (const char* id = e.attribute("id").value(); *id) {
                 definitions_.emplace(id, e);
                 usedIds_.insert(id);
             }
+            IndexNestedIds(e);
+        }
         for (pugi::xml_node e : store_.child(kPreambleElement).children())
             svg.append_copy(e);
         defs_ = svg.append_child("defs");
@@ -535,6 +537,26 @@ private:
         return name;
     }
 
+    // Paint, clipping and use references may name an element inside a kept definition (a gradient in a nested
+    // defs, a shape inside a symbol); such a reference keeps the whole definition around it.
+    void IndexNestedIds(pugi::xml_node definition) {
+        for (pugi::xml_node e = definition.first_child(); e;) {
+            if (e.type() == pugi::node_element) {
+                if (const char* id = e.attribute("id").value(); *id) {
+                    usedIds_.insert(id);
+                    enclosingDefinition_.emplace(id, definition);
+                }
+                if (e.first_child()) {
+                    e = e.first_child();
+                    continue;
+                }
+            }
+            while (!e.next_sibling() && e.parent() != definition)
+                e = e.parent();
+            e = e.next_sibling();
+        }
+    }
+
     // True when the file held a definition `id` that, apart from its id and the rounding of its numbers, is
     // `text`: a gradient or clipping path this writer made before, unchanged since.
     bool KeptDefinitionSays(const std::string& id, const std::string& text) const {
@@ -548,16 +570,21 @@ private:
 
     // Kept definitions go in only when something written refers to them, directly or through another one.
     void AddReferencedDefinitions(pugi::xml_node svg) {
-        if (definitions_.empty()) return;  // nothing kept to refer to, so no need to print the document to look
+        // Nothing kept to refer to, so no need to print the document to look.
+        if (definitions_.empty() && enclosingDefinition_.empty()) return;
         std::vector<std::string> pending;
         CollectReferences(SerializeElement(svg), pending);
-        std::unordered_set<std::string> added;
+        std::unordered_set<const void*> added;
         while (!pending.empty()) {
             const std::string id = std::move(pending.back());
             pending.pop_back();
-            const auto it = definitions_.find(id);
-            if (it == definitions_.end() || !added.insert(id).second) continue;
-            pugi::xml_node copy = defs_.append_copy(it->second);
+            pugi::xml_node definition;
+            if (const auto it = definitions_.find(id); it != definitions_.end())
+                definition = it->second;
+            else if (const auto outer = enclosingDefinition_.find(id); outer != enclosingDefinition_.end())
+                definition = outer->second;
+            if (!definition || !added.insert(definition.internal_object()).second) continue;
+            pugi::xml_node copy = defs_.append_copy(definition);
             CollectReferences(SerializeElement(copy), pending);
         }
     }
@@ -586,6 +613,7 @@ private:
     pugi::xml_document store_;
     pugi::xml_node defs_;
     std::unordered_map<std::string, pugi::xml_node> definitions_;
+    std::unordered_map<std::string, pugi::xml_node> enclosingDefinition_;  // nested id -> its kept definition
     std::unordered_set<std::string> usedIds_;
     const StyleSheet* sheets_;
     StyleSheet written_;
