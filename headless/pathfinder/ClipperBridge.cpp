@@ -1,11 +1,29 @@
 // The calls into the polygon clipper.
 #include "headless/pathfinder/ClipperBridge.h"
 
+#include "headless/pathfinder/Window.h"
+
 namespace pathfinder {
 namespace {
 
 ClipperLib::PolyFillType ToClipper(FillRule rule) {
     return rule == FillRule::kEvenOdd ? ClipperLib::pftEvenOdd : ClipperLib::pftNonZero;
+}
+
+// Results lie within the subject, so the clip areas matter only near it: this far beyond its vertices, in clipper
+// units, they are cut down to a window.
+constexpr ClipperLib::cInt kWindowMargin = 4;
+
+// Adds the clip areas (the flats of object, or all when object is negative), each cut down to the window around
+// the subject.
+void AddClipAreas(ClipperLib::Clipper& clipper, const std::vector<FlatPath>& flats, int object, const IntBox& subject) {
+    IntBox window = subject;
+    window.Grow(kWindowMargin);
+    ClipperLib::Path windowed;
+    for (const FlatPath& f : flats) {
+        if (object >= 0 && f.object != object) continue;
+        clipper.AddPath(WindowRing(f.points, window, windowed) ? windowed : f.points, ClipperLib::ptClip, true);
+    }
 }
 
 }  // namespace
@@ -18,8 +36,13 @@ bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule un
         clipper.PreserveCollinear(true);
         // Faces that touch at a point come out as separate faces.
         clipper.StrictlySimple(true);
-        for (const FlatPath& f : flats)
-            clipper.AddPath(f.points, f.object == 0 ? ClipperLib::ptSubject : ClipperLib::ptClip, true);
+        IntBox subject = IntBox::Empty();
+        for (const FlatPath& f : flats) {
+            if (f.object != 0) continue;
+            clipper.AddPath(f.points, ClipperLib::ptSubject, true);
+            subject.Add(f.points);
+        }
+        if (!subject.IsEmpty()) AddClipAreas(clipper, flats, 1, subject);
         const ClipperLib::PolyFillType top = ToClipper(topRule), under = ToClipper(underRule);
         if (overlap && !clipper.Execute(ClipperLib::ctIntersection, *overlap, top, under)) return false;
         if (topOnly && !clipper.Execute(ClipperLib::ctDifference, *topOnly, top, under)) return false;
@@ -34,10 +57,12 @@ bool ClipLines(const std::vector<ClipperLib::Path>& lines, const std::vector<Fla
     try {
         ClipperLib::Clipper clipper;
         clipper.PreserveCollinear(true);
-        for (const ClipperLib::Path& line : lines)
+        IntBox subject = IntBox::Empty();
+        for (const ClipperLib::Path& line : lines) {
             clipper.AddPath(line, ClipperLib::ptSubject, false);
-        for (const FlatPath& f : region)
-            clipper.AddPath(f.points, ClipperLib::ptClip, true);
+            subject.Add(line);
+        }
+        if (!subject.IsEmpty()) AddClipAreas(clipper, region, -1, subject);
         return clipper.Execute(type, out, ClipperLib::pftNonZero, ToClipper(regionRule));
     } catch (const ClipperLib::clipperException&) {
         return false;
