@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace pathfinder {
@@ -18,25 +19,28 @@ using ClipperLib::IntPoint;
 // Below this many vertices outside the box, cutting the ring costs more than the clipper saves.
 constexpr std::ptrdiff_t kFewestFarVertices = 8;
 
-// Cross product of b - a and c - a, exact for the coordinates the clipper is given.
-long double Cross(const IntPoint& a, const IntPoint& b, long double cx, long double cy) {
-    const long double abx = static_cast<long double>(b.X - a.X), aby = static_cast<long double>(b.Y - a.Y);
-    return abx * (cy - static_cast<long double>(a.Y)) - aby * (cx - static_cast<long double>(a.X));
+// The side of the edge's line a point lies on: 1 left, -1 right, 0 on it or too close to tell, which counts as
+// both sides. Differences of clipper coordinates are exact in a double; their products may round.
+int Side(double abx, double aby, double acx, double acy) {
+    const double l = abx * acy, r = aby * acx;
+    const double slack = 1e-15 * (std::abs(l) + std::abs(r));
+    if (l - r > slack) return 1;
+    if (r - l > slack) return -1;
+    return 0;
 }
 
-// True unless the closed box lies wholly on one side of the edge's line or beyond its ends.
+// True unless the closed box lies wholly beyond the edge's ends or wholly on one side of its line; an edge too
+// close to call is taken to meet the box, and is kept.
 bool Meets(const IntPoint& a, const IntPoint& b, const IntBox& box) {
     if (std::max(a.X, b.X) < box.minX || std::min(a.X, b.X) > box.maxX || std::max(a.Y, b.Y) < box.minY ||
         std::min(a.Y, b.Y) > box.maxY)
         return false;
-    int positive = 0, negative = 0;
-    for (const auto& [x, y] : std::array<std::array<cInt, 2>, 4>{
-             {{box.minX, box.minY}, {box.maxX, box.minY}, {box.maxX, box.maxY}, {box.minX, box.maxY}}}) {
-        const long double c = Cross(a, b, static_cast<long double>(x), static_cast<long double>(y));
-        if (c > 0) ++positive;
-        if (c < 0) ++negative;
-    }
-    return positive != 4 && negative != 4;
+    const double abx = static_cast<double>(b.X - a.X), aby = static_cast<double>(b.Y - a.Y);
+    const double x0 = static_cast<double>(box.minX - a.X), x1 = static_cast<double>(box.maxX - a.X);
+    const double y0 = static_cast<double>(box.minY - a.Y), y1 = static_cast<double>(box.maxY - a.Y);
+    const int side = Side(abx, aby, x0, y0);
+    return side == 0 || Side(abx, aby, x1, y0) != side || Side(abx, aby, x1, y1) != side ||
+           Side(abx, aby, x0, y1) != side;
 }
 
 IntPoint Clamp(const IntPoint& p, const IntBox& box) {
@@ -51,19 +55,19 @@ void Push(ClipperLib::Path& out, const IntPoint& p) {
 // the box's sides it lies beyond the box along that line, so its clamp there is the corner on that side.
 template <typename Visit>
 void ForCornersPassed(const IntPoint& a, const IntPoint& b, const IntBox& box, Visit&& visit) {
-    std::array<std::pair<long double, IntPoint>, 4> passed;
+    std::array<std::pair<double, IntPoint>, 4> passed;
     std::size_t n = 0;
-    const long double ax = static_cast<long double>(a.X), ay = static_cast<long double>(a.Y);
-    const long double dx = static_cast<long double>(b.X - a.X), dy = static_cast<long double>(b.Y - a.Y);
+    const double ax = static_cast<double>(a.X), ay = static_cast<double>(a.Y);
+    const double dx = static_cast<double>(b.X - a.X), dy = static_cast<double>(b.Y - a.Y);
     for (const cInt x : {box.minX, box.maxX}) {
         if ((a.X < x) == (b.X < x) || a.X == x || b.X == x) continue;
-        const long double t = (static_cast<long double>(x) - ax) / dx;
-        passed[n++] = {t, IntPoint{x, ay + t * dy < static_cast<long double>(box.minY) ? box.minY : box.maxY}};
+        const double t = (static_cast<double>(x) - ax) / dx;
+        passed[n++] = {t, IntPoint{x, ay + t * dy < static_cast<double>(box.minY) ? box.minY : box.maxY}};
     }
     for (const cInt y : {box.minY, box.maxY}) {
         if ((a.Y < y) == (b.Y < y) || a.Y == y || b.Y == y) continue;
-        const long double t = (static_cast<long double>(y) - ay) / dy;
-        passed[n++] = {t, IntPoint{ax + t * dx < static_cast<long double>(box.minX) ? box.minX : box.maxX, y}};
+        const double t = (static_cast<double>(y) - ay) / dy;
+        passed[n++] = {t, IntPoint{ax + t * dx < static_cast<double>(box.minX) ? box.minX : box.maxX, y}};
     }
     for (std::size_t i = 1; i < n; ++i)  // at most four
         for (std::size_t j = i; j > 0 && passed[j].first < passed[j - 1].first; --j)
@@ -147,15 +151,13 @@ bool WindowRing(const ClipperLib::Path& ring, const IntBox& box, ClipperLib::Pat
     const auto outside = std::count_if(ring.begin(), ring.end(), [&](const IntPoint& p) { return !box.Contains(p); });
     if (outside < kFewestFarVertices) return false;
     const std::size_t n = ring.size();
-    std::vector<bool> meets(n);
-    std::size_t firstMet = n;
-    bool allMeet = true;
-    for (std::size_t i = 0; i < n; ++i) {
-        meets[i] = Meets(ring[i], ring[(i + 1) % n], box);
-        allMeet = allMeet && meets[i];
-        if (meets[i] && firstMet == n) firstMet = i;
+    auto meets = [&](std::size_t i) { return Meets(ring[i], ring[i + 1 < n ? i + 1 : 0], box); };
+    std::size_t firstMet = n, firstMissed = n;
+    for (std::size_t i = 0; i < n && (firstMet == n || firstMissed == n); ++i) {
+        std::size_t& first = meets(i) ? firstMet : firstMissed;
+        if (first == n) first = i;
     }
-    if (allMeet) return false;
+    if (firstMissed == n) return false;
     out.clear();
     const Boundary boundary(box);
     // Runs of edges that miss the box, from the first edge that meets it round to the same.
@@ -163,11 +165,14 @@ bool WindowRing(const ClipperLib::Path& ring, const IntBox& box, ClipperLib::Pat
     bool inRun = false;
     IntPoint runStart, last;
     cInt travel = 0;
+    bool nextMet = false;
     for (std::size_t k = 0; k < n; ++k) {
         const std::size_t i = (start + k) % n;
         const IntPoint& a = ring[i];
         const IntPoint& b = ring[(i + 1) % n];
-        if (meets[i]) {
+        const bool met = k == 0 ? meets(i) : nextMet;
+        nextMet = meets((i + 1) % n);
+        if (met) {
             Push(out, a);
             Push(out, b);
             continue;
@@ -183,7 +188,7 @@ bool WindowRing(const ClipperLib::Path& ring, const IntBox& box, ClipperLib::Pat
         };
         ForCornersPassed(a, b, box, step);
         step(Clamp(b, box));
-        const bool runEnds = firstMet == n ? k + 1 == n : meets[(i + 1) % n];
+        const bool runEnds = firstMet == n ? k + 1 == n : nextMet;
         if (!runEnds) continue;
         Push(out, runStart);
         boundary.AppendCorners(runStart, travel, out);

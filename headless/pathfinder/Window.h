@@ -24,7 +24,8 @@ struct IntBox {
 
 // The ring with each run of edges that misses the box replaced by the run pushed onto the box's boundary (its
 // vertices clamped to the box) and walked there by the shortest way that goes around as often. False, out
-// untouched, when every edge meets the box or too few vertices lie outside it to be worth the work. The box must have width and height.
+// untouched, when every edge meets the box or too few vertices lie outside it to be worth the work. The box must have
+// width and height.
 bool WindowRing(const ClipperLib::Path& ring, const IntBox& box, ClipperLib::Path& out);
 
 }  // namespace pathfinder

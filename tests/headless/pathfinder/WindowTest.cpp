@@ -55,10 +55,18 @@ TEST(Window, RingsWindAboutInsidePointsAsBeforeAndKeepTheEdgesThatMeetTheBox) {
         Path ring(8 + rng() % 40);
         for (IntPoint& p : ring) {
             switch (c % 8 == 0 ? 0 : rng() % 4) {
-                case 0: p = {far(rng), far(rng)}; break;
-                case 1: p = {near(rng), near(rng)}; break;
-                case 2: p = {rng() % 2 ? box.minX : box.maxX, near(rng)}; break;
-                default: p = {rng() % 2 ? box.minX : box.maxX, rng() % 2 ? box.minY : box.maxY}; break;
+                case 0:
+                    p = {far(rng), far(rng)};
+                    break;
+                case 1:
+                    p = {near(rng), near(rng)};
+                    break;
+                case 2:
+                    p = {rng() % 2 ? box.minX : box.maxX, near(rng)};
+                    break;
+                default:
+                    p = {rng() % 2 ? box.minX : box.maxX, rng() % 2 ? box.minY : box.maxY};
+                    break;
             }
         }
         if (!WindowRing(ring, box, windowed)) windowed = ring;
