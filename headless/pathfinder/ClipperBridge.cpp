@@ -1,6 +1,7 @@
 // The calls into the polygon clipper.
 #include "headless/pathfinder/ClipperBridge.h"
 
+#include "headless/pathfinder/EdgeWindow.h"
 #include "headless/pathfinder/Window.h"
 
 namespace pathfinder {
@@ -10,12 +11,8 @@ ClipperLib::PolyFillType ToClipper(FillRule rule) {
     return rule == FillRule::kEvenOdd ? ClipperLib::pftEvenOdd : ClipperLib::pftNonZero;
 }
 
-// Results lie within the subject, so the clip areas matter only near it: this far beyond its vertices, in clipper
-// units, they are cut down to a window.
-constexpr ClipperLib::cInt kWindowMargin = 4;
-
 // Adds the clip areas (the flats of object, or all when object is negative), each cut down to the window around
-// the subject.
+// the subject: results lie within the subject, so the areas matter only near it.
 void AddClipAreas(ClipperLib::Clipper& clipper, const std::vector<FlatPath>& flats, int object, const IntBox& subject) {
     IntBox window = subject;
     window.Grow(kWindowMargin);
@@ -31,6 +28,12 @@ void AddClipAreas(ClipperLib::Clipper& clipper, const std::vector<FlatPath>& fla
 bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule underRule, ClipperLib::PolyTree* overlap,
                ClipperLib::PolyTree* topOnly) {
     try {
+        const ClipperLib::PolyFillType top = ToClipper(topRule), under = ToClipper(underRule);
+        if (overlap && topOnly) {
+            if (ClipAreasAcrossOneEdge(flats, top, under, *overlap, *topOnly)) return true;
+            overlap->Clear();
+            topOnly->Clear();
+        }
         ClipperLib::Clipper clipper;
         // Collinear vertices are flattened curve points the mapping back needs to find.
         clipper.PreserveCollinear(true);
@@ -43,7 +46,6 @@ bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule un
             subject.Add(f.points);
         }
         if (!subject.IsEmpty()) AddClipAreas(clipper, flats, 1, subject);
-        const ClipperLib::PolyFillType top = ToClipper(topRule), under = ToClipper(underRule);
         if (overlap && !clipper.Execute(ClipperLib::ctIntersection, *overlap, top, under)) return false;
         if (topOnly && !clipper.Execute(ClipperLib::ctDifference, *topOnly, top, under)) return false;
         return true;

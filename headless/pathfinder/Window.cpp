@@ -29,9 +29,9 @@ int Side(double abx, double aby, double acx, double acy) {
     return 0;
 }
 
-// True unless the closed box lies wholly beyond the edge's ends or wholly on one side of its line; an edge too
-// close to call is taken to meet the box, and is kept.
-bool Meets(const IntPoint& a, const IntPoint& b, const IntBox& box) {
+}  // namespace
+
+bool EdgeMeetsBox(const IntPoint& a, const IntPoint& b, const IntBox& box) {
     if (std::max(a.X, b.X) < box.minX || std::min(a.X, b.X) > box.maxX || std::max(a.Y, b.Y) < box.minY ||
         std::min(a.Y, b.Y) > box.maxY)
         return false;
@@ -42,6 +42,8 @@ bool Meets(const IntPoint& a, const IntPoint& b, const IntBox& box) {
     return side == 0 || Side(abx, aby, x1, y0) != side || Side(abx, aby, x1, y1) != side ||
            Side(abx, aby, x0, y1) != side;
 }
+
+namespace {
 
 IntPoint Clamp(const IntPoint& p, const IntBox& box) {
     return {std::clamp(p.X, box.minX, box.maxX), std::clamp(p.Y, box.minY, box.maxY)};
@@ -151,7 +153,7 @@ bool WindowRing(const ClipperLib::Path& ring, const IntBox& box, ClipperLib::Pat
     const auto outside = std::count_if(ring.begin(), ring.end(), [&](const IntPoint& p) { return !box.Contains(p); });
     if (outside < kFewestFarVertices) return false;
     const std::size_t n = ring.size();
-    auto meets = [&](std::size_t i) { return Meets(ring[i], ring[i + 1 < n ? i + 1 : 0], box); };
+    auto meets = [&](std::size_t i) { return EdgeMeetsBox(ring[i], ring[i + 1 < n ? i + 1 : 0], box); };
     std::size_t firstMet = n, firstMissed = n;
     for (std::size_t i = 0; i < n && (firstMet == n || firstMissed == n); ++i) {
         std::size_t& first = meets(i) ? firstMet : firstMissed;

@@ -9,6 +9,9 @@
 
 namespace pathfinder {
 
+// How far beyond the subject's vertices, in clipper units, a window around it reaches.
+inline constexpr ClipperLib::cInt kWindowMargin = 4;
+
 struct IntBox {
     ClipperLib::cInt minX, minY, maxX, maxY;
 
@@ -21,6 +24,10 @@ struct IntBox {
         return p.X >= minX && p.X <= maxX && p.Y >= minY && p.Y <= maxY;
     }
 };
+
+// True unless the closed box lies wholly beyond the edge's ends or wholly on one side of its line; an edge too close
+// to call is taken to meet the box.
+bool EdgeMeetsBox(const ClipperLib::IntPoint& a, const ClipperLib::IntPoint& b, const IntBox& box);
 
 // The ring with each run of edges that misses the box replaced by the run pushed onto the box's boundary (its
 // vertices clamped to the box) and walked there by the shortest way that goes around as often. False, out

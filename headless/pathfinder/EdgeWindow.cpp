@@ -1,0 +1,216 @@
+// The window's part of a large top object: where only one edge of a simple ring passes the window, the ring's fill
+// inside the window is the window's part on the inner side of that edge, so the edge and the window's corners on that
+// side bound a small ring that fills the window alike. The clipper's faces inside the window are then the same, and
+// the one face that runs along the corners takes the far vertices back in their place.
+#include "headless/pathfinder/EdgeWindow.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "headless/pathfinder/Window.h"
+
+namespace pathfinder {
+namespace {
+
+using ClipperLib::cInt;
+using ClipperLib::IntPoint;
+using ClipperLib::Path;
+
+// Beyond this the products of coordinate differences no longer fit the integer type.
+constexpr cInt kExactLimit = cInt{1} << 30;
+
+// Below this many vertices the ring is no larger than its window part.
+constexpr std::size_t kFewestVertices = 8;
+
+int Orient(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
+    const cInt v = (b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X);
+    return (v > 0) - (v < 0);
+}
+
+// p, on the line through a and b, lies on the segment.
+bool Within(const IntPoint& a, const IntPoint& b, const IntPoint& p) {
+    return p.X >= std::min(a.X, b.X) && p.X <= std::max(a.X, b.X) && p.Y >= std::min(a.Y, b.Y) &&
+           p.Y <= std::max(a.Y, b.Y);
+}
+
+bool SegmentsMeet(const IntPoint& a, const IntPoint& b, const IntPoint& c, const IntPoint& d) {
+    const int abc = Orient(a, b, c), abd = Orient(a, b, d), cda = Orient(c, d, a), cdb = Orient(c, d, b);
+    if (abc * abd < 0 && cda * cdb < 0) return true;
+    return (abc == 0 && Within(a, b, c)) || (abd == 0 && Within(a, b, d)) || (cda == 0 && Within(c, d, a)) ||
+           (cdb == 0 && Within(c, d, b));
+}
+
+// The ring's simplicity, worked out once for the region that every cut of a run uses.
+bool CachedIsSimpleRing(const Path& ring) {
+    struct Entry {
+        Path ring;
+        bool simple = false;
+        bool filled = false;
+    };
+    thread_local Entry last;
+    if (!last.filled || last.ring != ring) {
+        last.ring = ring;
+        last.simple = IsSimpleRing(ring);
+        last.filled = true;
+    }
+    return last.simple;
+}
+
+template <typename Visit>
+void ForEachContour(ClipperLib::PolyNode& node, Visit&& visit) {
+    for (ClipperLib::PolyNode* child : node.Childs) {
+        visit(child->Contour);
+        ForEachContour(*child, visit);
+    }
+}
+
+// Where contour holds from, corners..., to in order, or the same backwards: the index of its first point.
+std::optional<std::size_t> FindCorners(const Path& contour, const IntPoint& from, const Path& corners,
+                                       const IntPoint& to, bool& backwards) {
+    const std::size_t n = contour.size(), length = corners.size() + 2;
+    if (n < length) return std::nullopt;
+    auto at = [&](std::size_t i) -> const IntPoint& { return contour[i % n]; };
+    for (std::size_t j = 0; j < n; ++j) {
+        for (const bool back : {false, true}) {
+            if (!(at(j) == (back ? to : from)) || !(at(j + length - 1) == (back ? from : to))) continue;
+            bool same = true;
+            for (std::size_t k = 0; k < corners.size() && same; ++k)
+                same = at(j + 1 + k) == corners[back ? corners.size() - 1 - k : k];
+            if (!same) continue;
+            backwards = back;
+            return j;
+        }
+    }
+    return std::nullopt;
+}
+
+// The contour with the corners found at start replaced by the far vertices, in the same direction.
+void PutBack(Path& contour, std::size_t start, std::size_t corners, Path far, bool backwards) {
+    if (backwards) std::reverse(far.begin(), far.end());
+    const std::size_t n = contour.size();
+    Path out;
+    out.reserve(n - corners + far.size());
+    out.push_back(contour[start]);
+    out.insert(out.end(), far.begin(), far.end());
+    for (std::size_t k = corners + 1; k < n; ++k)
+        out.push_back(contour[(start + k) % n]);
+    contour = std::move(out);
+}
+
+}  // namespace
+
+bool IsSimpleRing(const Path& ring) {
+    const std::size_t n = ring.size();
+    if (n < 3) return false;
+    for (const IntPoint& p : ring)
+        if (p.X <= -kExactLimit || p.X >= kExactLimit || p.Y <= -kExactLimit || p.Y >= kExactLimit) return false;
+    struct Edge {
+        cInt minX, maxX, minY, maxY;
+        std::size_t index;
+    };
+    std::vector<Edge> edges(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const IntPoint &a = ring[i], &b = ring[(i + 1) % n];
+        if (a == b) return false;
+        edges[i] = {std::min(a.X, b.X), std::max(a.X, b.X), std::min(a.Y, b.Y), std::max(a.Y, b.Y), i};
+    }
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.minX < b.minX; });
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n && edges[j].minX <= edges[i].maxX; ++j) {
+            if (edges[j].minY > edges[i].maxY || edges[j].maxY < edges[i].minY) continue;
+            std::size_t e = edges[i].index, f = edges[j].index;
+            if (e > f) std::swap(e, f);
+            const IntPoint &a = ring[e], &b = ring[(e + 1) % n], &c = ring[f], &d = ring[(f + 1) % n];
+            if (f == e + 1 || (e == 0 && f == n - 1)) {
+                // Neighbours share one vertex; they may not fold back along each other.
+                const IntPoint &from = f == e + 1 ? a : c, &shared = f == e + 1 ? b : a, &to = f == e + 1 ? d : b;
+                const bool back = (shared.X - from.X) * (to.X - shared.X) + (shared.Y - from.Y) * (to.Y - shared.Y) < 0;
+                if (n > 3 && Orient(from, shared, to) == 0 && back) return false;
+                if (n == 3 && Orient(a, b, c) == 0) return false;
+                continue;
+            }
+            if (SegmentsMeet(a, b, c, d)) return false;
+        }
+    }
+    return true;
+}
+
+bool ClipAreasAcrossOneEdge(const std::vector<FlatPath>& flats, ClipperLib::PolyFillType topRule,
+                            ClipperLib::PolyFillType underRule, ClipperLib::PolyTree& overlap,
+                            ClipperLib::PolyTree& topOnly) {
+    const FlatPath* top = nullptr;
+    IntBox window = IntBox::Empty();
+    for (const FlatPath& f : flats) {
+        if (f.object != 0) {
+            window.Add(f.points);
+        } else {
+            if (top || !f.closed) return false;
+            top = &f;
+        }
+    }
+    if (!top || window.IsEmpty() || top->points.size() < kFewestVertices) return false;
+    window.Grow(kWindowMargin);
+    const Path& ring = top->points;
+    const std::size_t n = ring.size();
+    std::size_t edge = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!EdgeMeetsBox(ring[i], ring[(i + 1) % n], window)) continue;
+        if (edge != n) return false;
+        edge = i;
+    }
+    if (edge == n || !CachedIsSimpleRing(ring)) return false;
+    // The edge runs from r to q; the far vertices run on from q round to r.
+    const IntPoint &r = ring[edge], &q = ring[(edge + 1) % n];
+    const bool counterClockwise = ClipperLib::Orientation(ring);
+    const IntPoint &from = counterClockwise ? r : q, &to = counterClockwise ? q : r;
+    // The corners on the inner side, to the left of from -> to, in counter-clockwise order: after q when the ring
+    // turns that way, before q otherwise.
+    const std::array<IntPoint, 4> corners = {IntPoint{window.minX, window.minY}, IntPoint{window.maxX, window.minY},
+                                             IntPoint{window.maxX, window.maxY}, IntPoint{window.minX, window.maxY}};
+    std::array<int, 4> side{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        side[k] = Orient(from, to, corners[k]);
+        if (side[k] == 0) return false;
+    }
+    std::size_t first = 4;
+    for (std::size_t k = 0; k < 4; ++k)
+        if (side[k] > 0 && side[(k + 3) % 4] < 0) first = k;
+    if (first == 4) return false;
+    Path inner;
+    for (std::size_t k = first; side[k % 4] > 0 && inner.size() < 4; ++k)
+        inner.push_back(corners[k % 4]);
+    Path part = {from, to};
+    part.insert(part.end(), inner.begin(), inner.end());
+    if (!counterClockwise) std::reverse(inner.begin(), inner.end());
+
+    ClipperLib::Clipper clipper;
+    clipper.PreserveCollinear(true);
+    clipper.StrictlySimple(true);
+    clipper.AddPath(part, ClipperLib::ptSubject, true);
+    for (const FlatPath& f : flats)
+        if (f.object != 0) clipper.AddPath(f.points, ClipperLib::ptClip, true);
+    if (!clipper.Execute(ClipperLib::ctIntersection, overlap, topRule, underRule) ||
+        !clipper.Execute(ClipperLib::ctDifference, topOnly, topRule, underRule))
+        return false;
+    Path* found = nullptr;
+    std::size_t start = 0;
+    bool backwards = false, twice = false;
+    ForEachContour(topOnly, [&](Path& contour) {
+        bool back = false;
+        if (const std::optional<std::size_t> at = FindCorners(contour, q, inner, r, back)) {
+            twice = twice || found != nullptr;
+            found = &contour;
+            start = *at;
+            backwards = back;
+        }
+    });
+    if (!found || twice) return false;
+    Path far;
+    for (std::size_t i = (edge + 2) % n; i != edge; i = (i + 1) % n)
+        far.push_back(ring[i]);
+    PutBack(*found, start, inner.size(), std::move(far), backwards);
+    return true;
+}
+
+}  // namespace pathfinder
