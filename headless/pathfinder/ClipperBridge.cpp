@@ -30,7 +30,7 @@ bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule un
     try {
         const ClipperLib::PolyFillType top = ToClipper(topRule), under = ToClipper(underRule);
         if (overlap && topOnly) {
-            if (ClipAreasAcrossOneEdge(flats, top, under, *overlap, *topOnly)) return true;
+            if (ClipAreasThroughWindow(flats, top, under, *overlap, *topOnly)) return true;
             overlap->Clear();
             topOnly->Clear();
         }

@@ -1,7 +1,7 @@
-// The window's part of a large top object: where only one edge of a simple ring passes the window, the ring's fill
-// inside the window is the window's part on the inner side of that edge, so the edge and the window's corners on that
-// side bound a small ring that fills the window alike. The clipper's faces inside the window are then the same, and
-// the one face that runs along the corners takes the far vertices back in their place.
+// The window's part of a large top object: where a few edges of a simple ring pass the window, those edges closed
+// round the window's corners inside the ring bound a small ring that fills the window alike. The clipper's faces
+// inside the window are then the same, and the one face that runs along the corners takes the far vertices back in
+// their place.
 #include "headless/pathfinder/EdgeWindow.h"
 
 #include <algorithm>
@@ -23,6 +23,9 @@ constexpr cInt kExactLimit = cInt{1} << 30;
 // Below this many vertices the ring is no larger than its window part.
 constexpr std::size_t kFewestVertices = 8;
 
+// Beyond this many edges through the window the checks cost more than the clipper saves.
+constexpr std::size_t kMostEdges = 4;
+
 int Orient(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
     const cInt v = (b.X - a.X) * (c.Y - a.Y) - (b.Y - a.Y) * (c.X - a.X);
     return (v > 0) - (v < 0);
@@ -40,6 +43,20 @@ bool SegmentsMeet(const IntPoint& a, const IntPoint& b, const IntPoint& c, const
     return (abc == 0 && Within(a, b, c)) || (abd == 0 && Within(a, b, d)) || (cda == 0 && Within(c, d, a)) ||
            (cdb == 0 && Within(c, d, b));
 }
+
+// How often a closed chain of edges, fed in one by one, winds about p; on is set when p lies on an edge.
+struct WindingCount {
+    IntPoint p;
+    int winding = 0;
+    bool on = false;
+
+    void Edge(const IntPoint& a, const IntPoint& b) {
+        const int side = Orient(a, b, p);
+        if (side == 0 && Within(a, b, p)) on = true;
+        if (a.Y <= p.Y && b.Y > p.Y && side > 0) ++winding;
+        if (a.Y > p.Y && b.Y <= p.Y && side < 0) --winding;
+    }
+};
 
 // The ring's simplicity, worked out once for the region that every cut of a run uses.
 bool CachedIsSimpleRing(const Path& ring) {
@@ -136,53 +153,82 @@ bool IsSimpleRing(const Path& ring) {
     return true;
 }
 
-bool ClipAreasAcrossOneEdge(const std::vector<FlatPath>& flats, ClipperLib::PolyFillType topRule,
+bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::PolyFillType topRule,
                             ClipperLib::PolyFillType underRule, ClipperLib::PolyTree& overlap,
                             ClipperLib::PolyTree& topOnly) {
     const FlatPath* top = nullptr;
-    IntBox window = IntBox::Empty();
+    IntBox under = IntBox::Empty();
     for (const FlatPath& f : flats) {
         if (f.object != 0) {
-            window.Add(f.points);
+            under.Add(f.points);
         } else {
             if (top || !f.closed) return false;
             top = &f;
         }
     }
-    if (!top || window.IsEmpty() || top->points.size() < kFewestVertices) return false;
+    if (!top || under.IsEmpty() || top->points.size() < kFewestVertices) return false;
+    IntBox window = under, near = under;
     window.Grow(kWindowMargin);
+    near.Grow(kWindowMargin / 2);
     const Path& ring = top->points;
     const std::size_t n = ring.size();
-    std::size_t edge = n;
+    // The edges that meet the window, one run of them from r to q; the far vertices run on from q round to r.
+    auto meets = [&](std::size_t i) { return EdgeMeetsBox(ring[i], ring[(i + 1) % n], window); };
+    std::size_t first = n, count = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (!EdgeMeetsBox(ring[i], ring[(i + 1) % n], window)) continue;
-        if (edge != n) return false;
-        edge = i;
+        if (!meets(i)) continue;
+        if (++count > kMostEdges) return false;
+        if (!meets((i + n - 1) % n)) {
+            if (first != n) return false;  // a second run
+            first = i;
+        }
     }
-    if (edge == n || !CachedIsSimpleRing(ring)) return false;
-    // The edge runs from r to q; the far vertices run on from q round to r.
-    const IntPoint &r = ring[edge], &q = ring[(edge + 1) % n];
-    const bool counterClockwise = ClipperLib::Orientation(ring);
-    const IntPoint &from = counterClockwise ? r : q, &to = counterClockwise ? q : r;
-    // The corners on the inner side, to the left of from -> to, in counter-clockwise order: after q when the ring
-    // turns that way, before q otherwise.
+    if (first == n || n - count < kFewestVertices / 2 || !CachedIsSimpleRing(ring)) return false;
+    Path chain;
+    for (std::size_t k = 0; k <= count; ++k)
+        chain.push_back(ring[(first + k) % n]);
+    const IntPoint &r = chain.front(), &q = chain.back();
+    // The window's corners inside the top object, in counter-clockwise order from one outside.
     const std::array<IntPoint, 4> corners = {IntPoint{window.minX, window.minY}, IntPoint{window.maxX, window.minY},
                                              IntPoint{window.maxX, window.maxY}, IntPoint{window.minX, window.maxY}};
-    std::array<int, 4> side{};
+    std::array<WindingCount, 4> around = {{{corners[0]}, {corners[1]}, {corners[2]}, {corners[3]}}};
+    for (std::size_t i = 0; i < n; ++i)
+        for (WindingCount& w : around)
+            w.Edge(ring[i], ring[(i + 1) % n]);
+    std::array<bool, 4> inside{};
     for (std::size_t k = 0; k < 4; ++k) {
-        side[k] = Orient(from, to, corners[k]);
-        if (side[k] == 0) return false;
+        if (around[k].on) return false;
+        inside[k] = around[k].winding != 0;
     }
-    std::size_t first = 4;
+    std::size_t start = 4;
     for (std::size_t k = 0; k < 4; ++k)
-        if (side[k] > 0 && side[(k + 3) % 4] < 0) first = k;
-    if (first == 4) return false;
+        if (inside[k] && !inside[(k + 3) % 4]) start = k;
+    if (start == 4) return false;
     Path inner;
-    for (std::size_t k = first; side[k % 4] > 0 && inner.size() < 4; ++k)
+    for (std::size_t k = start; inside[k % 4] && inner.size() < 4; ++k)
         inner.push_back(corners[k % 4]);
-    Path part = {from, to};
-    part.insert(part.end(), inner.begin(), inner.end());
-    if (!counterClockwise) std::reverse(inner.begin(), inner.end());
+    // The window's part: the run of edges closed round the inner corners, whichever way round keeps it simple and
+    // the far part, replaced, wound about nothing near the lower object.
+    Path part;
+    bool fits = false;
+    for (int turn = 0; turn < 2 && !fits; ++turn) {
+        if (turn == 1) std::reverse(inner.begin(), inner.end());
+        part = chain;
+        part.insert(part.end(), inner.begin(), inner.end());
+        if (EdgeMeetsBox(q, inner.front(), near) || EdgeMeetsBox(inner.back(), r, near) || !IsSimpleRing(part))
+            continue;
+        // The far vertices and the corners in their place, as one loop that keeps clear of the lower object's
+        // surroundings, must not wind about them: then the ring and the part fill them alike.
+        WindingCount loop{{near.minX, near.minY}};
+        for (std::size_t i = (first + count) % n; i != first; i = (i + 1) % n)
+            loop.Edge(ring[i], ring[(i + 1) % n]);
+        loop.Edge(r, inner.back());
+        for (std::size_t k = inner.size() - 1; k > 0; --k)
+            loop.Edge(inner[k], inner[k - 1]);
+        loop.Edge(inner.front(), q);
+        fits = loop.winding == 0;
+    }
+    if (!fits) return false;
 
     ClipperLib::Clipper clipper;
     clipper.PreserveCollinear(true);
@@ -194,22 +240,22 @@ bool ClipAreasAcrossOneEdge(const std::vector<FlatPath>& flats, ClipperLib::Poly
         !clipper.Execute(ClipperLib::ctDifference, topOnly, topRule, underRule))
         return false;
     Path* found = nullptr;
-    std::size_t start = 0;
+    std::size_t at = 0;
     bool backwards = false, twice = false;
     ForEachContour(topOnly, [&](Path& contour) {
         bool back = false;
-        if (const std::optional<std::size_t> at = FindCorners(contour, q, inner, r, back)) {
+        if (const std::optional<std::size_t> j = FindCorners(contour, q, inner, r, back)) {
             twice = twice || found != nullptr;
             found = &contour;
-            start = *at;
+            at = *j;
             backwards = back;
         }
     });
     if (!found || twice) return false;
     Path far;
-    for (std::size_t i = (edge + 2) % n; i != edge; i = (i + 1) % n)
+    for (std::size_t i = (first + count + 1) % n; i != first; i = (i + 1) % n)
         far.push_back(ring[i]);
-    PutBack(*found, start, inner.size(), std::move(far), backwards);
+    PutBack(*found, at, inner.size(), std::move(far), backwards);
     return true;
 }
 

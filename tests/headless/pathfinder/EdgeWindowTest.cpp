@@ -1,7 +1,7 @@
-// A large region crossed by small shapes along one of its edges: the clipper run on the window's part of the region
-// gives the rings a run on the whole region gives, and Crop's pieces make up both objects and cover exactly the
-// points each role should. Seeded shapes centred on edges and on corners, touching the edge from either side, lying
-// along it, over regions wound either way.
+// A large region crossed by small shapes near its edges and corners: the clipper run on the window's part of the
+// region gives the rings a run on the whole region gives, and Crop's pieces make up both objects and cover exactly
+// the points each role should. Seeded shapes centred on edges and on corners, touching the edge from either side,
+// lying along it, over regions wound either way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,7 +46,9 @@ BezierPath ShapeNear(std::mt19937& rng, int kind, Point p, Point d, Point n) {
         }
         case kAlong: {
             const double s = rng() % 2 ? r : -r;
-            return Polygon({p, {p.x + r * d.x, p.y + r * d.y}, {p.x + r * d.x + s * n.x, p.y + r * d.y + s * n.y},
+            return Polygon({p,
+                            {p.x + r * d.x, p.y + r * d.y},
+                            {p.x + r * d.x + s * n.x, p.y + r * d.y + s * n.y},
                             {p.x + s * n.x, p.y + s * n.y}});
         }
         default:
@@ -67,10 +69,11 @@ std::vector<Path> Rings(ClipperLib::PolyTree& tree) {
                        &c = contour[(i + 1) % contour.size()];
             if ((b.X - a.X) * (c.Y - a.Y) != (b.Y - a.Y) * (c.X - a.X)) ring.push_back(b);
         }
-        std::rotate(ring.begin(), std::min_element(ring.begin(), ring.end(), [](const auto& a, const auto& b) {
-                        return a.X < b.X || (a.X == b.X && a.Y < b.Y);
-                    }),
-                    ring.end());
+        std::rotate(
+            ring.begin(),
+            std::min_element(ring.begin(), ring.end(),
+                             [](const auto& a, const auto& b) { return a.X < b.X || (a.X == b.X && a.Y < b.Y); }),
+            ring.end());
         rings.push_back(std::move(ring));
     }
     std::sort(rings.begin(), rings.end(), [](const Path& a, const Path& b) {
@@ -86,7 +89,7 @@ bool InsideAny(const CropResult& result, CropRole role, Point p) {
                        [&](const CropPiece& piece) { return piece.role == role && IsInsideFill(piece.shape, p); });
 }
 
-TEST(EdgeWindow, PiecesAcrossOneEdgeOfALargeRegionAreThoseOfTheWholeRegion) {
+TEST(EdgeWindow, PiecesThroughTheWindowOfALargeRegionAreThoseOfTheWholeRegion) {
     std::mt19937 rng(1414);
     std::uniform_real_distribution<double> along(0.0, 1.0);
     int windowed = 0;
@@ -109,7 +112,7 @@ TEST(EdgeWindow, PiecesAcrossOneEdgeOfALargeRegionAreThoseOfTheWholeRegion) {
         ClipperLib::PolyTree overlap, topOnly, wholeOverlap, wholeTopOnly;
         const auto nonZero = ClipperLib::pftNonZero;
         const auto regionRule = region.fillRule == FillRule::kEvenOdd ? ClipperLib::pftEvenOdd : nonZero;
-        if (ClipAreasAcrossOneEdge(flats, regionRule, nonZero, overlap, topOnly)) {
+        if (ClipAreasThroughWindow(flats, regionRule, nonZero, overlap, topOnly)) {
             ++windowed;
             ClipperLib::Clipper whole;
             whole.PreserveCollinear(true);
@@ -159,11 +162,11 @@ TEST(EdgeWindow, PiecesAcrossOneEdgeOfALargeRegionAreThoseOfTheWholeRegion) {
 
 TEST(EdgeWindow, OnlyRingsThatNeverMeetThemselvesAreSimple) {
     EXPECT_TRUE(IsSimpleRing({{0, 0}, {10, 0}, {10, 10}, {0, 10}}));
-    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 10}, {10, 0}, {0, 10}}));          // a bow tie
-    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {5, 5}, {10, 10}, {5, 5}}));   // back through a vertex
-    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {20, 0}, {15, 0}, {10, 10}})); // folding back along itself
-    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {10, 10}, {5, 0}}));          // a vertex on another edge
-    EXPECT_FALSE(IsSimpleRing({{0, 0}, {ClipperLib::cInt{1} << 40, 0}, {0, 10}}));        // beyond exact arithmetic
+    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 10}, {10, 0}, {0, 10}}));               // a bow tie
+    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {5, 5}, {10, 10}, {5, 5}}));        // back through a vertex
+    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {20, 0}, {15, 0}, {10, 10}}));      // folding back along itself
+    EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 0}, {10, 10}, {5, 0}}));                // a vertex on another edge
+    EXPECT_FALSE(IsSimpleRing({{0, 0}, {ClipperLib::cInt{1} << 40, 0}, {0, 10}}));  // beyond exact arithmetic
 }
 
 }  // namespace
