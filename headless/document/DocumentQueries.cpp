@@ -114,30 +114,37 @@ bool Document::StackingKey(ArtId id, std::vector<ArtId>& chain, std::vector<std:
 std::vector<ArtId> Document::ListSelection() const {
     // Each selected object and its containers, keyed by their path from the top: the top-level layer's index,
     // then the order key of every object on the way down. Sorting the keys gives document order, containers
-    // before their members.
+    // before their members, and brings together the entries of a container that several selected objects share.
+    // The keys lie in one buffer, each entry naming its stretch, so that a listing allocates next to nothing.
     struct Entry {
-        std::vector<std::uint64_t> path;
+        std::size_t from, length;
         ArtId id;
     };
+    std::vector<std::uint64_t> keys;
     std::vector<Entry> entries;
-    std::unordered_set<std::uint64_t> seen;
     std::vector<ArtId> chain;
     std::vector<std::uint64_t> key;
+    // Room for objects a few levels deep, as selections mostly are.
+    keys.reserve(4 * selected_.size());
+    entries.reserve(4 * selected_.size());
     for (std::uint64_t packed : selected_) {
         if (!StackingKey(Unpack(packed), chain, key)) continue;
         // chain runs from the object up to the layer group; key from the layer down.
-        for (std::size_t depth = 0; depth < chain.size(); ++depth) {
-            const ArtId id = chain[chain.size() - 1 - depth];
-            if (seen.insert(Pack(id)).second) {
-                entries.push_back({std::vector<std::uint64_t>(key.begin(), key.begin() + 1 + depth), id});
-            }
-        }
+        const std::size_t from = keys.size();
+        keys.insert(keys.end(), key.begin(), key.end());
+        for (std::size_t depth = 0; depth < chain.size(); ++depth)
+            entries.push_back({from, depth + 1, chain[chain.size() - 1 - depth]});
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.path < b.path; });
+    std::sort(entries.begin(), entries.end(), [&keys](const Entry& a, const Entry& b) {
+        const auto pa = keys.begin() + static_cast<std::ptrdiff_t>(a.from);
+        const auto pb = keys.begin() + static_cast<std::ptrdiff_t>(b.from);
+        return std::lexicographical_compare(pa, pa + static_cast<std::ptrdiff_t>(a.length), pb,
+                                            pb + static_cast<std::ptrdiff_t>(b.length));
+    });
     std::vector<ArtId> out;
     out.reserve(entries.size());
     for (const Entry& e : entries)
-        out.push_back(e.id);
+        if (out.empty() || out.back() != e.id) out.push_back(e.id);
     return out;
 }
 
