@@ -27,7 +27,9 @@ struct Work {
     double reach;
     std::vector<std::vector<PathParam>> cuts;  // per flat
     std::vector<Interval> hidden;              // stretches of the lower object under the top one's fill
-    bool fillHasChords = false;                // the top fill closes open paths with lines that draw nothing
+    // Ends already cut: the runs for what lies inside and outside the top object end at the same crossings.
+    std::vector<std::pair<int, PathParam>> ends;
+    bool fillHasChords = false;  // the top fill closes open paths with lines that draw nothing
 };
 
 std::vector<ClipperLib::Path> LinesOf(const std::vector<FlatPath>& flats, int object, bool openOnly) {
@@ -60,6 +62,9 @@ bool IsPathEnd(const FlatPath& f, PathParam u) {
 void AddCrossing(Work& work, int flat, PathParam u, int otherObject) {
     const FlatPath& f = work.index->Flat(flat);
     if (!f.closed && IsPathEnd(f, u)) return;
+    const std::pair<int, PathParam> end{flat, u};
+    if (std::find(work.ends.begin(), work.ends.end(), end) != work.ends.end()) return;
+    work.ends.push_back(end);
     const BezierPath& path = work.index->SourceOf(flat);
     const Point approx = PointAt(path, u);
     // The other outline is looked for where the clipper cut the polylines: the curve itself may lie up to the
@@ -220,7 +225,7 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         FlattenShape(under, kUnder, {tolerance, scale, Box::Empty(), true}, flats);
     }
     const PolylineIndex index(std::move(flats), {&top, &under});
-    Work work{&index, scale, 10.0 * tolerance + 4.0 / scale, {}, {}};
+    Work work{&index, scale, 10.0 * tolerance + 4.0 / scale, {}, {}, {}};
     work.cuts.resize(index.Flats().size());
     if (meet) {
         RingMapper mapper(index, options.tolerances);
