@@ -55,7 +55,7 @@ bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule un
 }
 
 bool ClipLines(const std::vector<ClipperLib::Path>& lines, const std::vector<FlatPath>& region, FillRule regionRule,
-               ClipperLib::ClipType type, ClipperLib::PolyTree& out) {
+               ClipperLib::PolyTree* inside, ClipperLib::PolyTree* outside) {
     try {
         ClipperLib::Clipper clipper;
         clipper.PreserveCollinear(true);
@@ -65,7 +65,9 @@ bool ClipLines(const std::vector<ClipperLib::Path>& lines, const std::vector<Fla
             subject.Add(line);
         }
         if (!subject.IsEmpty()) AddClipAreas(clipper, region, -1, subject);
-        return clipper.Execute(type, out, ClipperLib::pftNonZero, ToClipper(regionRule));
+        const ClipperLib::PolyFillType rule = ToClipper(regionRule);
+        if (inside && !clipper.Execute(ClipperLib::ctIntersection, *inside, ClipperLib::pftNonZero, rule)) return false;
+        return !outside || clipper.Execute(ClipperLib::ctDifference, *outside, ClipperLib::pftNonZero, rule);
     } catch (const ClipperLib::clipperException&) {
         return false;
     }

@@ -15,8 +15,8 @@ namespace pathfinder {
 bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule underRule, ClipperLib::PolyTree* overlap,
                ClipperLib::PolyTree* topOnly);
 
-// Open polylines against the area of a region: the parts inside (intersection) or outside (difference).
+// Open polylines against the area of a region: the parts inside and the parts outside, each only when asked for.
 bool ClipLines(const std::vector<ClipperLib::Path>& lines, const std::vector<FlatPath>& region, FillRule regionRule,
-               ClipperLib::ClipType type, ClipperLib::PolyTree& out);
+               ClipperLib::PolyTree* inside, ClipperLib::PolyTree* outside);
 
 }  // namespace pathfinder

@@ -235,27 +235,27 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         work.fillHasChords = fillHasChords;
         const std::vector<FlatPath> underAreas = ClosedOf(all, kUnder);
         const std::vector<ClipperLib::Path> underLines = LinesOf(all, kUnder, false);
-        for (const auto type : {ClipperLib::ctIntersection, ClipperLib::ctDifference}) {
+        ClipperLib::PolyTree inside, outside;
+        if (!topAreas.empty() && !ClipLines(underLines, topAreas, top.fillRule, &inside, &outside)) {
+            result.status = Failure(PathfinderStatus::kClipperFailed);
+            return result;
+        }
+        for (ClipperLib::PolyTree* tree : {&inside, &outside}) {
             if (topAreas.empty()) break;
-            ClipperLib::PolyTree tree;
             std::vector<Interval> intervals;
-            if (!ClipLines(underLines, topAreas, top.fillRule, type, tree)) {
-                result.status = Failure(PathfinderStatus::kClipperFailed);
-                return result;
-            }
-            if (!CollectIntervals(tree, mapper, kUnder, intervals)) {
+            if (!CollectIntervals(*tree, mapper, kUnder, intervals)) {
                 result.status = Failure(PathfinderStatus::kUnmappedEdge);
                 return result;
             }
             AddCrossings(work, intervals, kTop);
-            if (type == ClipperLib::ctIntersection && hides) work.hidden = intervals;
+            if (tree == &inside && hides) work.hidden = intervals;
         }
         // The top object's open paths against the lower object's closed ones.
         const std::vector<ClipperLib::Path> topOpenLines = LinesOf(all, kTop, true);
         if (!topOpenLines.empty() && !underAreas.empty()) {
             ClipperLib::PolyTree tree;
             std::vector<Interval> intervals;
-            if (!ClipLines(topOpenLines, underAreas, under.fillRule, ClipperLib::ctIntersection, tree) ||
+            if (!ClipLines(topOpenLines, underAreas, under.fillRule, &tree, nullptr) ||
                 !CollectIntervals(tree, mapper, kTop, intervals)) {
                 result.status = Failure(PathfinderStatus::kClipperFailed);
                 return result;

@@ -152,7 +152,7 @@ TEST(ClipperOpenPathFault, M380_500_L400_500_L300_499_L310_520) {
     const PolylineIndex index(flats, {&region, &line});
     RingMapper mapper(index, Tolerances{});
     ClipperLib::PolyTree tree;
-    ASSERT_TRUE(ClipLines({OpenPolyline(flats[1])}, {flats[0]}, FillRule::kNonZero, ClipperLib::ctIntersection, tree));
+    ASSERT_TRUE(ClipLines({OpenPolyline(flats[1])}, {flats[0]}, FillRule::kNonZero, &tree, nullptr));
     std::vector<Interval> intervals;
     ASSERT_TRUE(CollectIntervals(tree, mapper, 1, intervals));
     ASSERT_EQ(intervals.size(), 1u);
