@@ -37,8 +37,15 @@ EdgeMatch RingMapper::FromHit(const EdgeHit& hp, const EdgeHit& hq) const {
 
 EdgeMatch RingMapper::MatchEdge(const ClipperLib::IntPoint& p, const ClipperLib::IntPoint& q, int preferredFlat,
                                 int object) {
-    index_.Find(p, refsP_);
+    // Edges come in order along a polygon: this edge's start is mostly the last one's end, already looked up.
+    if (lookedUp_ && p == lastQ_) {
+        std::swap(refsP_, refsQ_);
+    } else {
+        index_.Find(p, refsP_);
+    }
     index_.Find(q, refsQ_);
+    lastQ_ = q;
+    lookedUp_ = true;
     // Most edges join two neighbouring vertices of the flat the polygon is following: nothing can score better.
     if (preferredFlat >= 0 && (object < 0 || index_.Flat(preferredFlat).object == object)) {
         const EdgeMatch direct = NeighbourEdge(preferredFlat);

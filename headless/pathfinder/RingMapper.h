@@ -59,6 +59,8 @@ private:
     Tolerances tolerances_;
     double onEdgeDistance_;  // clipper units: rounding of crossings puts them within 0.71 of both edges
     std::vector<VertexRef> refsP_, refsQ_;
+    ClipperLib::IntPoint lastQ_;  // the point refsQ_ was found for, once lookedUp_
+    bool lookedUp_ = false;
     // Working space of MapRing, kept between rings.
     std::vector<EdgeMatch> matches_;
     std::vector<Stretch> runs_;
