@@ -175,10 +175,14 @@ bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::Poly
     // The edges that meet the window, one run of them from r to q; the far vertices run on from q round to r.
     auto meets = [&](std::size_t i) { return EdgeMeetsBox(ring[i], ring[(i + 1) % n], window); };
     std::size_t first = n, count = 0;
+    bool lastMet = meets(n - 1);
     for (std::size_t i = 0; i < n; ++i) {
-        if (!meets(i)) continue;
+        const bool met = meets(i);
+        const bool starts = met && !lastMet;
+        lastMet = met;
+        if (!met) continue;
         if (++count > kMostEdges) return false;
-        if (!meets((i + n - 1) % n)) {
+        if (starts) {
             if (first != n) return false;  // a second run
             first = i;
         }
