@@ -126,7 +126,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
+    if (argc < 2 || argv[1][0] == '-') return Usage();
     const std::string dir = argv[1];
     std::vector<std::string> names = pathfinder::bench::kBenchDocuments;
     int runs = 5;
