@@ -12,8 +12,12 @@ double SnapToBoundary(double u) {
     return std::abs(u - r) < kParamSnap ? r : u;
 }
 
-// The segment a parameter falls in and the curve parameter inside it; a boundary belongs to the segment after
-// it, except at the end of an open path.
+bool IsPoint(const Cubic& c) {
+    return c.p0 == c.p1 && c.p1 == c.p2 && c.p2 == c.p3;
+}
+
+}  // namespace
+
 void Locate(const BezierPath& path, PathParam u, std::size_t& segment, double& t) {
     const std::size_t n = SegmentCount(path);
     u = NormalizeParam(path, u);
@@ -22,12 +26,6 @@ void Locate(const BezierPath& path, PathParam u, std::size_t& segment, double& t
     segment = static_cast<std::size_t>(std::max(whole, 0.0));
     t = u - static_cast<double>(segment);
 }
-
-bool IsPoint(const Cubic& c) {
-    return c.p0 == c.p1 && c.p1 == c.p2 && c.p2 == c.p3;
-}
-
-}  // namespace
 
 PathParam NormalizeParam(const BezierPath& path, PathParam u) {
     const double n = static_cast<double>(SegmentCount(path));

@@ -14,6 +14,9 @@ inline constexpr double kParamSnap = 1e-9;
 
 // Wraps u into [0, segmentCount) on a closed path and clamps it to [0, segmentCount] on an open one.
 PathParam NormalizeParam(const BezierPath& path, PathParam u);
+// The segment a parameter falls in and the curve parameter inside it; a boundary belongs to the segment after
+// it, except at the end of an open path.
+void Locate(const BezierPath& path, PathParam u, std::size_t& segment, double& t);
 Point PointAt(const BezierPath& path, PathParam u);
 Point TangentAt(const BezierPath& path, PathParam u);
 
