@@ -89,6 +89,40 @@ bool InsideAny(const CropResult& result, CropRole role, Point p) {
                        [&](const CropPiece& piece) { return piece.role == role && IsInsideFill(piece.shape, p); });
 }
 
+// The pieces make up both objects, each sampled point lies in the piece its place calls for, and every piece's
+// curves are exact pieces of the sources'.
+void ExpectPiecesMakeUpBoth(const BezierShape& region, const BezierShape& shape, std::mt19937& rng, int c) {
+    const CropResult cut = Crop(region, shape);
+    const CropResult rest = Crop(shape, region, {{}, kCropTopOnly});
+    ASSERT_EQ(cut.status, PathfinderStatus::kOk) << "case " << c;
+    ASSERT_EQ(rest.status, PathfinderStatus::kOk) << "case " << c;
+    const double regionArea = std::abs(SignedArea(region)), shapeArea = std::abs(SignedArea(shape));
+    const double overlapArea = RoleArea(cut, CropRole::kOverlap);
+    EXPECT_NEAR(overlapArea + RoleArea(cut, CropRole::kTopOnly), regionArea, 1e-6 * shapeArea) << "case " << c;
+    EXPECT_NEAR(overlapArea + RoleArea(rest, CropRole::kTopOnly), shapeArea, 1e-6 * shapeArea) << "case " << c;
+    const Box box = ControlBounds(shape);
+    std::uniform_real_distribution<double> x(box.minX - 2, box.maxX + 2), y(box.minY - 2, box.maxY + 2);
+    for (int s = 0; s < 40; ++s) {
+        const Point p{x(rng), y(rng)};
+        auto expected = [&](Point q) {
+            return std::pair{IsInsideFill(region, q) && IsInsideFill(shape, q),
+                             IsInsideFill(region, q) && !IsInsideFill(shape, q)};
+        };
+        // Points too near an outline to call are left out.
+        constexpr double kNear = 1e-3;
+        if (expected(p) != expected({p.x + kNear, p.y}) || expected(p) != expected({p.x, p.y + kNear}) ||
+            expected(p) != expected({p.x - kNear, p.y}) || expected(p) != expected({p.x, p.y - kNear}))
+            continue;
+        EXPECT_EQ(InsideAny(cut, CropRole::kOverlap, p), expected(p).first) << "case " << c;
+        EXPECT_EQ(InsideAny(cut, CropRole::kTopOnly, p), expected(p).second) << "case " << c;
+    }
+    for (const CropResult* result : {&cut, &rest})
+        for (const CropPiece& piece : result->pieces)
+            for (const BezierPath& path : piece.shape.paths)
+                for (const Cubic& segment : SegmentsOf(path))
+                    EXPECT_TRUE(IsExactSubCurve(segment, {&region, &shape})) << "case " << c;
+}
+
 TEST(EdgeWindow, PiecesThroughTheWindowOfALargeRegionAreThoseOfTheWholeRegion) {
     std::mt19937 rng(1414);
     std::uniform_real_distribution<double> along(0.0, 1.0);
@@ -125,38 +159,47 @@ TEST(EdgeWindow, PiecesThroughTheWindowOfALargeRegionAreThoseOfTheWholeRegion) {
             EXPECT_EQ(Rings(topOnly), Rings(wholeTopOnly)) << "case " << c;
         }
 
-        // The pieces make up both objects, and each sampled point lies in the piece its place calls for.
-        const CropResult cut = Crop(region, shape);
-        const CropResult rest = Crop(shape, region, {{}, kCropTopOnly});
-        ASSERT_EQ(cut.status, PathfinderStatus::kOk) << "case " << c;
-        ASSERT_EQ(rest.status, PathfinderStatus::kOk) << "case " << c;
-        const double regionArea = std::abs(SignedArea(region)), shapeArea = std::abs(SignedArea(shape));
-        const double overlapArea = RoleArea(cut, CropRole::kOverlap);
-        EXPECT_NEAR(overlapArea + RoleArea(cut, CropRole::kTopOnly), regionArea, 1e-6 * shapeArea) << "case " << c;
-        EXPECT_NEAR(overlapArea + RoleArea(rest, CropRole::kTopOnly), shapeArea, 1e-6 * shapeArea) << "case " << c;
-        const Box box = ControlBounds(shape);
-        std::uniform_real_distribution<double> x(box.minX - 2, box.maxX + 2), y(box.minY - 2, box.maxY + 2);
-        for (int s = 0; s < 40; ++s) {
-            const Point p{x(rng), y(rng)};
-            auto expected = [&](Point q) {
-                return std::pair{IsInsideFill(region, q) && IsInsideFill(shape, q),
-                                 IsInsideFill(region, q) && !IsInsideFill(shape, q)};
-            };
-            // Points too near an outline to call are left out.
-            constexpr double kNear = 1e-3;
-            if (expected(p) != expected({p.x + kNear, p.y}) || expected(p) != expected({p.x, p.y + kNear}) ||
-                expected(p) != expected({p.x - kNear, p.y}) || expected(p) != expected({p.x, p.y - kNear}))
-                continue;
-            EXPECT_EQ(InsideAny(cut, CropRole::kOverlap, p), expected(p).first) << "case " << c;
-            EXPECT_EQ(InsideAny(cut, CropRole::kTopOnly, p), expected(p).second) << "case " << c;
-        }
-        for (const CropResult* result : {&cut, &rest})
-            for (const CropPiece& piece : result->pieces)
-                for (const BezierPath& path : piece.shape.paths)
-                    for (const Cubic& segment : SegmentsOf(path))
-                        EXPECT_TRUE(IsExactSubCurve(segment, {&region, &shape})) << "case " << c;
+        ExpectPiecesMakeUpBoth(region, shape, rng, c);
     }
     EXPECT_GT(windowed, 40);
+}
+
+// Shapes aligned to a rectangular region, as in drawings clipped to a frame: boxes with a side along one of its
+// edges or a corner on one of its corners, inside or outside, some running past the corner; circles resting on an
+// edge; and circles resting on a round region from inside or outside.
+TEST(EdgeWindow, ShapesSharingARegionsEdgesCornersOrTangentsAreCutExactly) {
+    std::mt19937 rng(1415);
+    std::uniform_real_distribution<double> unit(0.0, 1.0), size(2, 30);
+    const BezierShape frame = Shape({Rect(-200, -150, 200, 150)});
+    const BezierShape disc = Shape({Circle(0, 0, 150)});
+    for (int c = 0; c < 48; ++c) {
+        const double w = size(rng), h = size(rng), inward = rng() % 2 ? 1.0 : -1.0;
+        // A point on the frame's bottom edge (x0 on it), or its lower left corner; now and then a map taking the
+        // frame onto itself with its bottom edge on its right one puts shapes on another edge.
+        const double x0 = c % 4 == 0 ? -200.0 : -200.0 + 400.0 * unit(rng);
+        BezierPath path;
+        const BezierShape* region = &frame;
+        switch (c % 3) {
+            case 0:
+                path = Rect(x0, -150, x0 + w, -150 + inward * h);
+                break;
+            case 1: {
+                const double r = w / 2;
+                path = Circle(x0, -150 + inward * r, r);
+                break;
+            }
+            default: {
+                const double r = w / 2, a = 2 * std::numbers::pi * unit(rng), d = 150 + inward * r;
+                path = Circle(d * std::cos(a), d * std::sin(a), r);
+                region = &disc;
+            }
+        }
+        if (region == &frame && rng() % 2)
+            for (Anchor& anchor : path.anchors)
+                for (Point* q : {&anchor.p, &anchor.in, &anchor.out})
+                    *q = {-q->y * 200.0 / 150.0, q->x * 150.0 / 200.0};
+        ExpectPiecesMakeUpBoth(*region, Shape({path}), rng, c);
+    }
 }
 
 TEST(EdgeWindow, OnlyRingsThatNeverMeetThemselvesAreSimple) {
