@@ -77,6 +77,10 @@ inline constexpr double kSamePointResidual = 1e-13;
 inline constexpr double kNegligibleNewtonStep = 1e-14;
 // Crossings at shallower angles are looked for no farther away than at this one (the sine of the angle).
 inline constexpr double kShallowestCrossingSine = 0.02;
+// Where Newton fails, the curves are halved around the junction: most pairs of pieces compared, and the size (a
+// share of the reach) below which two pieces are taken as their chords to start a solve.
+inline constexpr int kMaxCrossingSearchPairs = 20000;
+inline constexpr double kCrossingSearchLeaf = 0.01;
 
 // Proving a path simple. Most halvings of a segment into pieces that move steadily along their chords.
 inline constexpr int kMaxSteadySplitDepth = 4;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "headless/geometry/Tolerance.h"
 #include "headless/pathfinder/PathParams.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr int kNewtonSteps = geometry::kMaxNewtonSteps;
 constexpr double kResidual = geometry::kSamePointResidual;
 constexpr double kShallowestSine = geometry::kShallowestCrossingSine;
+constexpr int kSearchBudget = geometry::kMaxCrossingSearchPairs;
+constexpr double kLeafShare = geometry::kCrossingSearchLeaf;
 
 Point Midpoint(Point a, Point b) {
     return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
@@ -88,6 +91,112 @@ void ChooseSides(Track& a, Track& b) {
     }
 }
 
+// Newton steps on path a at sa == path b at sb. True when the two points meet.
+bool Solve(Track& sa, Track& sb) {
+    for (int i = 0; i < kNewtonSteps; ++i) {
+        const Point pa = sa.At(), f = pa - sb.At();
+        // Rounding keeps the gap a few units in the last place of the coordinates, however many steps are taken.
+        if (std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y))) return true;
+        const Point da = sa.Tangent(), db = sb.Tangent();
+        // Solve da * dsa - db * dsb = -f.
+        const double det = -Cross(da, db);
+        const double scale = std::sqrt(Dot(da, da) * Dot(db, db));
+        if (std::abs(det) <= geometry::kParallelSine * scale || scale == 0.0)
+            return false;  // tangent or parallel: no single crossing
+        const double dsa = (-f.x * -db.y - -db.x * -f.y) / det;
+        const double dsb = (da.x * -f.y - -f.x * da.y) / det;
+        sa.Step(dsa);
+        sb.Step(dsb);
+    }
+    const Point pa = sa.At(), f = pa - sb.At();
+    return std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y));
+}
+
+// The true crossing of the curves nearest a junction, found by halving the segments at the junction and their
+// neighbours on both paths while their control boxes meet near it; each pair of small pieces whose chords cross
+// starts a Newton solve.
+class CrossingSearch {
+public:
+    CrossingSearch(const BezierPath& pathA, const BezierPath& pathB, Point junction, double reachAllowed)
+        : a(pathA), b(pathB), near(junction), reach(reachAllowed) {}
+
+    Point best{};
+    PathParam bestA = 0.0, bestB = 0.0;
+
+    bool Run(PathParam ua, PathParam ub) {
+        const double radius = reach / kShallowestSine;
+        bestDistance = radius;
+        zone = Box{near.x - radius, near.y - radius, near.x + radius, near.y + radius};
+        bool found = false;
+        for (const std::size_t sa : Neighbours(a, ua))
+            for (const std::size_t sb : Neighbours(b, ub))
+                found |= Halve(SegmentOf(a, sa), static_cast<double>(sa), 1.0, SegmentOf(b, sb),
+                               static_cast<double>(sb), 1.0, 0);
+        return found;
+    }
+
+private:
+    const BezierPath& a;
+    const BezierPath& b;
+    Point near;
+    double reach;
+    double bestDistance = 0.0;
+    int budget = kSearchBudget;
+    Box zone;
+
+    static std::vector<std::size_t> Neighbours(const BezierPath& path, PathParam u) {
+        std::size_t segment = 0;
+        double t = 0.0;
+        Locate(path, u, segment, t);
+        const std::size_t n = SegmentCount(path);
+        std::vector<std::size_t> out{segment};
+        if (segment > 0 || path.closed) out.push_back((segment + n - 1) % n);
+        if (segment + 1 < n || path.closed) out.push_back((segment + 1) % n);
+        std::sort(out.begin(), out.end());
+        out.erase(std::unique(out.begin(), out.end()), out.end());
+        return out;
+    }
+
+    // Pieces ca and cb cover path parameters [ua, ua + la] and [ub, ub + lb].
+    bool Halve(const Cubic& ca, double ua, double la, const Cubic& cb, double ub, double lb, int depth) {
+        if (--budget < 0) return false;
+        const Box ba = ca.ControlBounds(), bb = cb.ControlBounds();
+        if (!ba.Intersects(bb) || !ba.Intersects(zone) || !bb.Intersects(zone)) return false;
+        const double size = std::max({ba.Width(), ba.Height(), bb.Width(), bb.Height()});
+        if (size <= reach * kLeafShare || depth >= geometry::kMaxSubdivisionDepth) return Leaf(ca, ua, la, cb, ub, lb);
+        Cubic a0, a1, b0, b1;
+        ca.Split(0.5, a0, a1);
+        cb.Split(0.5, b0, b1);
+        const double ha = la * 0.5, hb = lb * 0.5;
+        bool found = Halve(a0, ua, ha, b0, ub, hb, depth + 1);
+        found |= Halve(a0, ua, ha, b1, ub + hb, hb, depth + 1);
+        found |= Halve(a1, ua + ha, ha, b0, ub, hb, depth + 1);
+        found |= Halve(a1, ua + ha, ha, b1, ub + hb, hb, depth + 1);
+        return found;
+    }
+
+    bool Leaf(const Cubic& ca, double ua, double la, const Cubic& cb, double ub, double lb) {
+        // Where the chords' lines meet, as a fraction along each; far outside either chord means no crossing here.
+        const Point da = ca.p3 - ca.p0, db = cb.p3 - cb.p0, f = cb.p0 - ca.p0;
+        const double det = Cross(da, db);
+        if (det == 0.0) return false;
+        const double ta = Cross(f, db) / det, tb = Cross(f, da) / det;
+        constexpr double kSlack = 0.25;
+        if (ta < -kSlack || ta > 1.0 + kSlack || tb < -kSlack || tb > 1.0 + kSlack) return false;
+        Track sa(a, ua + std::clamp(ta, 0.0, 1.0) * la), sb(b, ub + std::clamp(tb, 0.0, 1.0) * lb);
+        if (!Solve(sa, sb)) return false;
+        const Point p = sa.At();
+        const double distance = Distance(p, near);
+        if (distance > reach / std::max(CrossingSine(sa, sb), kShallowestSine) || distance >= bestDistance)
+            return false;
+        best = p;
+        bestA = sa.Param();
+        bestB = sb.Param();
+        bestDistance = distance;
+        return true;
+    }
+};
+
 }  // namespace
 
 PathParam ClosestParam(const BezierPath& path, PathParam u, Point target) {
@@ -109,34 +218,19 @@ PathParam ClosestParam(const BezierPath& path, PathParam u, Point target) {
 Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach) {
     Track sa(a, ua), sb(b, ub);
     ChooseSides(sa, sb);
-    bool converged = false;
-    for (int i = 0; i < kNewtonSteps; ++i) {
-        const Point pa = sa.At(), f = pa - sb.At();
-        // Rounding keeps the gap a few units in the last place of the coordinates, however many steps are taken.
-        if (std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y))) {
-            converged = true;
-            break;
-        }
-        const Point da = sa.Tangent(), db = sb.Tangent();
-        // Solve da * dsa - db * dsb = -f.
-        const double det = -Cross(da, db);
-        const double scale = std::sqrt(Dot(da, da) * Dot(db, db));
-        if (std::abs(det) <= geometry::kParallelSine * scale || scale == 0.0)
-            break;  // tangent or parallel: no single crossing
-        const double dsa = (-f.x * -db.y - -db.x * -f.y) / det;
-        const double dsb = (da.x * -f.y - -f.x * da.y) / det;
-        sa.Step(dsa);
-        sb.Step(dsb);
+    // Polylines within the flattening tolerance of curves that cross at a shallow angle meet up to that tolerance
+    // over the angle's sine away from where the curves cross.
+    if (Solve(sa, sb) && Distance(sa.At(), near) <= reach / std::max(CrossingSine(sa, sb), kShallowestSine)) {
+        ua = sa.Param();
+        ub = sb.Param();
+        return sa.At();
     }
-    if (converged) {
-        const Point p = sa.At();
-        // Polylines within the flattening tolerance of curves that cross at a shallow angle meet up to that
-        // tolerance over the angle's sine away from where the curves cross.
-        if (Distance(p, near) <= reach / std::max(CrossingSine(sa, sb), kShallowestSine)) {
-            ua = sa.Param();
-            ub = sb.Param();
-            return p;
-        }
+    // Newton bounced between segments or met a near-tangent: search the curves themselves around the junction.
+    CrossingSearch search(a, b, near, reach);
+    if (search.Run(ua, ub)) {
+        ua = search.bestA;
+        ub = search.bestB;
+        return search.best;
     }
     ua = ClosestParam(a, ua, near);
     ub = ClosestParam(b, ub, near);

@@ -202,6 +202,14 @@ TEST(EdgeWindow, ShapesSharingARegionsEdgesCornersOrTangentsAreCutExactly) {
     }
 }
 
+// Curves that nearly touch, where the polygons' crossings lie off the curves' own: a circle resting in a star's
+// notch, which its polygon crosses at the notch's corner and its curve only further along the next edge.
+TEST(EdgeWindow, ShapesNearlyTouchingARegionAreCutWhereTheirCurvesCross) {
+    std::mt19937 rng(1416);
+    const BezierShape star = Shape({Star(35, false)});
+    ExpectPiecesMakeUpBoth(star, Shape({Circle(232.29825759354335, -99.849648798913449, 11.14065891943347)}), rng, 0);
+}
+
 TEST(EdgeWindow, OnlyRingsThatNeverMeetThemselvesAreSimple) {
     EXPECT_TRUE(IsSimpleRing({{0, 0}, {10, 0}, {10, 10}, {0, 10}}));
     EXPECT_FALSE(IsSimpleRing({{0, 0}, {10, 10}, {10, 0}, {0, 10}}));               // a bow tie
