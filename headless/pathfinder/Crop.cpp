@@ -78,10 +78,13 @@ PathfinderStatus CollectFaces(const ClipperLib::PolyNode& node, CropRole role, R
         if (!mapper.MapRing(child->Contour, outer)) return Failure(PathfinderStatus::kUnmappedEdge);
         const bool keep = !outer.anchors.empty();
         if (keep) piece.shape.paths.push_back(std::move(outer));
+        BezierPath second;
+        if (mapper.TakeSecondLoop(second) && keep) piece.shape.paths.push_back(std::move(second));
         for (const ClipperLib::PolyNode* hole : child->Childs) {
             BezierPath ring;
             if (!mapper.MapRing(hole->Contour, ring)) return Failure(PathfinderStatus::kUnmappedEdge);
             if (keep && !ring.anchors.empty()) piece.shape.paths.push_back(std::move(ring));
+            if (mapper.TakeSecondLoop(second) && keep) piece.shape.paths.push_back(std::move(second));
             // Islands inside the hole are faces of their own.
             const PathfinderStatus status = CollectFaces(*hole, role, mapper, result);
             if (status != PathfinderStatus::kOk) return status;

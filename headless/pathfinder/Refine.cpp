@@ -92,7 +92,7 @@ void ChooseSides(Track& a, Track& b) {
 }
 
 // Newton steps on path a at sa == path b at sb. True when the two points meet.
-bool Solve(Track& sa, Track& sb) {
+[[gnu::always_inline]] inline bool Solve(Track& sa, Track& sb) {
     for (int i = 0; i < kNewtonSteps; ++i) {
         const Point pa = sa.At(), f = pa - sb.At();
         // Rounding keeps the gap a few units in the last place of the coordinates, however many steps are taken.
@@ -215,15 +215,20 @@ PathParam ClosestParam(const BezierPath& path, PathParam u, Point target) {
     return u;
 }
 
-Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach) {
+Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach,
+                     bool* onBoth) {
+    if (onBoth) *onBoth = true;
     Track sa(a, ua), sb(b, ub);
     ChooseSides(sa, sb);
     // Polylines within the flattening tolerance of curves that cross at a shallow angle meet up to that tolerance
     // over the angle's sine away from where the curves cross.
-    if (Solve(sa, sb) && Distance(sa.At(), near) <= reach / std::max(CrossingSine(sa, sb), kShallowestSine)) {
-        ua = sa.Param();
-        ub = sb.Param();
-        return sa.At();
+    if (Solve(sa, sb)) {
+        const Point p = sa.At();
+        if (Distance(p, near) <= reach / std::max(CrossingSine(sa, sb), kShallowestSine)) {
+            ua = sa.Param();
+            ub = sb.Param();
+            return p;
+        }
     }
     // Newton bounced between segments or met a near-tangent: search the curves themselves around the junction.
     CrossingSearch search(a, b, near, reach);
@@ -232,6 +237,7 @@ Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, Pa
         ub = search.bestB;
         return search.best;
     }
+    if (onBoth) *onBoth = false;
     ua = ClosestParam(a, ua, near);
     ub = ClosestParam(b, ub, near);
     return Midpoint(PointAt(a, ua), PointAt(b, ub));

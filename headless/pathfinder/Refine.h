@@ -11,7 +11,8 @@ PathParam ClosestParam(const BezierPath& path, PathParam u, Point target);
 
 // Solves path a at ua == path b at ub by Newton steps from the given parameters, accepting the answer only if it
 // lies within reach of near (a few tolerances); where the curves run tangent or together it falls back to the
-// closest points to near. Returns the common point.
-Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach);
+// closest points to near. Returns the common point; onBoth, when given, tells whether it lies on both curves.
+Point RefineCrossing(const BezierPath& a, PathParam& ua, const BezierPath& b, PathParam& ub, Point near, double reach,
+                     bool* onBoth = nullptr);
 
 }  // namespace pathfinder

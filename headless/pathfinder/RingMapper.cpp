@@ -141,12 +141,13 @@ bool RingMapper::Continues(const Stretch& run, const EdgeMatch& next) const {
     return std::abs(ParamDelta(run.flat, next.from - (run.from + run.length))) <= kContinuity;
 }
 
-Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub) {
+Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub,
+                                 bool& onBoth) {
     const double scale = tolerances_.clipperScale;
     const double reach = 10.0 * tolerances_.flatten + 4.0 / scale;
     const Point near = FromClipper(at, scale);
     // A path that meets itself has no order to tell its two parameters apart.
-    if (a == b) return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+    if (a == b) return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach, &onBoth);
     const bool aLow = a < b;
     const auto [it, inserted] = crossings_.try_emplace(CrossingKey{at.X, at.Y, aLow ? a : b, aLow ? b : a});
     Crossing& c = it->second;
@@ -158,20 +159,99 @@ Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathPara
         if (std::abs(ParamDelta(a, ma - ua)) <= kSameCrossing && std::abs(ParamDelta(b, mb - ub)) <= kSameCrossing) {
             ua = aLow ? c.uLow : c.uHigh;
             ub = aLow ? c.uHigh : c.uLow;
+            onBoth = c.onBoth;
             return c.point;
         }
-        return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+        return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach, &onBoth);
     }
     c.metLow = aLow ? ua : ub;
     c.metHigh = aLow ? ub : ua;
-    c.point = RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach);
+    c.point = RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach, &onBoth);
+    c.onBoth = onBoth;
     c.uLow = aLow ? ua : ub;
     c.uHigh = aLow ? ub : ua;
     return c.point;
 }
 
+double RingMapper::LongestSliver() const {
+    // As far from a junction as a crossing is looked for.
+    const double reach = 10.0 * tolerances_.flatten + 4.0 / tolerances_.clipperScale;
+    return reach / geometry::kShallowestCrossingSine;
+}
+
+bool RingMapper::IsSliver(std::size_t k) {
+    const std::size_t next = (k + 1) % runs_.size();
+    if (crossed_[k] || crossed_[next] || runs_[k].flat < 0) return false;
+    std::vector<Cubic>& pieces = pieces_;
+    pieces.clear();
+    EmitStretch(index_.SourceOf(runs_[k].flat), runs_[k].from, runs_[k].length, pieces);
+    Box box;
+    for (const Cubic& c : pieces)
+        box.Add(c.ControlBounds());
+    return box.Width() <= LongestSliver() && box.Height() <= LongestSliver();
+}
+
+BezierPath RingMapper::WholeLoop(const Stretch& run) {
+    // Keep the source's own anchors.
+    const double n = static_cast<double>(index_.Flat(run.flat).segmentCount);
+    std::vector<Cubic>& pieces = pieces_;
+    pieces.clear();
+    EmitStretch(index_.SourceOf(run.flat), 0.0, run.length > 0 ? n : -n, pieces);
+    return BuildPath(pieces, true);
+}
+
+bool RingMapper::IsPinched() {
+    if (runs_.size() != 2 || crossed_[0] || crossed_[1]) return false;
+    for (const Stretch& run : runs_)
+        if (run.flat < 0 || !index_.Flat(run.flat).closed) return false;
+    return Distance(junction_[0], junction_[1]) <= LongestSliver() && !IsSliver(0) && !IsSliver(1);
+}
+
+bool RingMapper::SkipSlivers() {
+    for (std::size_t k = 0; k < runs_.size();) {
+        const std::size_t r = runs_.size();
+        if (r < 2 || !IsSliver(k)) {
+            ++k;
+            continue;
+        }
+        const std::size_t before = (k + r - 1) % r, next = (k + 1) % r;
+        Stretch& prev = runs_[before];
+        if (r == 2) {
+            if (prev.flat < 0 || IsSliver(before)) return false;  // the sliver alone
+            // The rest of the ring is the whole of the other outline.
+            const FlatPath& f = index_.Flat(prev.flat);
+            if (!f.closed) return true;
+            const double n = static_cast<double>(f.segmentCount);
+            prev.length = prev.length > 0 ? n : -n;
+            junction_[before] = PointAt(index_.SourceOf(prev.flat), prev.from);
+            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(k));
+            junction_.erase(junction_.begin() + static_cast<std::ptrdiff_t>(k));
+            crossed_.erase(crossed_.begin() + static_cast<std::ptrdiff_t>(k));
+            return true;
+        }
+        const Stretch& after = runs_[next];
+        const double gap = ParamDelta(prev.flat, after.from - (prev.from + prev.length));
+        if (prev.flat < 0 || after.flat != prev.flat || (gap > 0) != (prev.length > 0) ||
+            (after.length > 0) != (prev.length > 0)) {
+            ++k;
+            continue;
+        }
+        prev.length += gap + after.length;
+        // Drop the sliver's stretch and the one after it, now part of prev.
+        const std::size_t first = std::min(k, next), second = std::max(k, next);
+        for (const std::size_t i : {second, first}) {
+            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
+            junction_.erase(junction_.begin() + static_cast<std::ptrdiff_t>(i));
+            crossed_.erase(crossed_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        k = 0;
+    }
+    return true;
+}
+
 bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     out = BezierPath{};
+    secondLoop_.anchors.clear();
     const std::size_t m = ring.size();
     if (m < 3) return true;
     std::vector<EdgeMatch>& matches = matches_;
@@ -217,11 +297,7 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         const FlatPath& f = index_.Flat(runs[0].flat);
         const double n = static_cast<double>(f.segmentCount);
         if (f.closed && std::abs(std::abs(runs[0].length) - n) <= kContinuity * n) {
-            // The whole source loop: keep its own anchors.
-            std::vector<Cubic>& pieces = pieces_;
-            pieces.clear();
-            EmitStretch(index_.SourceOf(runs[0].flat), 0.0, runs[0].length > 0 ? n : -n, pieces);
-            out = BuildPath(pieces, true);
+            out = WholeLoop(runs[0]);
             return true;
         }
     }
@@ -229,6 +305,7 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
     const std::size_t r = runs.size();
     std::vector<Point>& junction = junction_;  // junction[k]: where run k starts
     junction.assign(r, Point{});
+    bool anyUncrossed = false;  // crossed_ is filled only then
     for (std::size_t k = 0; k < r; ++k) {
         Stretch& prev = runs[(k + r - 1) % r];
         Stretch& next = runs[k];
@@ -239,16 +316,31 @@ bool RingMapper::MapRing(const ClipperLib::Path& ring, BezierPath& out) {
         }
         PathParam ua = prev.from + prev.length, ub = next.from;
         const PathParam oldA = ua, oldB = ub;
-        junction[k] = SharedCrossing(ring[startVertex[k]], prev.flat, ua, next.flat, ub);
+        bool onBoth = true;
+        junction[k] = SharedCrossing(ring[startVertex[k]], prev.flat, ua, next.flat, ub, onBoth);
+        if (!onBoth && !anyUncrossed) {
+            crossed_.assign(r, 1);
+            anyUncrossed = true;
+        }
+        if (!onBoth) crossed_[k] = 0;
         prev.length += ParamDelta(prev.flat, ua - oldA);
         const double shift = ParamDelta(next.flat, ub - oldB);
         next.from += shift;
         next.length -= shift;
     }
+    if (anyUncrossed) {
+        if (IsPinched()) {
+            out = WholeLoop(runs[0]);
+            secondLoop_ = WholeLoop(runs[1]);
+            return true;
+        }
+        if (!SkipSlivers()) return true;
+    }
+    const std::size_t kept = runs.size();
     std::vector<Cubic>& pieces = pieces_;
     pieces.clear();
-    for (std::size_t k = 0; k < r; ++k) {
-        const Point from = junction[k], to = junction[(k + 1) % r];
+    for (std::size_t k = 0; k < kept; ++k) {
+        const Point from = junction[k], to = junction[(k + 1) % kept];
         const std::size_t first = pieces.size();
         if (runs[k].flat >= 0) EmitStretch(index_.SourceOf(runs[k].flat), runs[k].from, runs[k].length, pieces);
         if (pieces.size() == first) {

@@ -35,6 +35,14 @@ public:
 
     // The closed Bezier path along a clipper polygon. False when a stretch of the polygon follows no source edge.
     bool MapRing(const ClipperLib::Path& ring, BezierPath& out);
+    // A polygon pinched where two closed outlines touch without their curves crossing is two whole loops: MapRing
+    // gives the first, this the second, once.
+    bool TakeSecondLoop(BezierPath& out) {
+        if (secondLoop_.anchors.empty()) return false;
+        out = std::move(secondLoop_);
+        secondLoop_.anchors.clear();
+        return true;
+    }
 
 private:
     EdgeMatch FromHit(const EdgeHit& hp, const EdgeHit& hq) const;
@@ -44,13 +52,25 @@ private:
     double ParamDelta(int flat, double delta) const;
 
     // The crossing where the polygon leaves flat a for flat b at vertex at, refined once and shared by every ring
-    // that passes there, so that faces on either side of it meet exactly.
-    Point SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub);
+    // that passes there, so that faces on either side of it meet exactly. onBoth tells whether the curves cross
+    // there or only come close.
+    Point SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub, bool& onBoth);
+    // Where the curves come close without crossing, the polygons may still cross twice and follow the other outline
+    // for a short stretch between: the ring keeps to the outline on either side instead, and a ring made of such a
+    // stretch alone encloses nothing. False for a ring dropped so.
+    bool SkipSlivers();
+    // Whether run k is such a stretch: the curves cross at neither end, and it stays within a crossing's reach.
+    bool IsSliver(std::size_t k);
+    double LongestSliver() const;
+    // Two long stretches of closed outlines joined at two such junctions close together.
+    bool IsPinched();
+    BezierPath WholeLoop(const Stretch& run);
 
     struct Crossing {
         Point point;
         PathParam uLow, uHigh;      // on the lower and the higher numbered flat
         PathParam metLow, metHigh;  // where the polylines put it, before refinement
+        bool onBoth = true;
     };
     using CrossingKey = std::tuple<ClipperLib::cInt, ClipperLib::cInt, int, int>;
 
@@ -66,7 +86,9 @@ private:
     std::vector<Stretch> runs_;
     std::vector<std::size_t> startVertex_;
     std::vector<Point> junction_;
+    std::vector<char> crossed_;  // whether junction_[k] lies on both curves
     std::vector<Cubic> pieces_;
+    BezierPath secondLoop_;
 };
 
 }  // namespace pathfinder

@@ -203,11 +203,15 @@ TEST(EdgeWindow, ShapesSharingARegionsEdgesCornersOrTangentsAreCutExactly) {
 }
 
 // Curves that nearly touch, where the polygons' crossings lie off the curves' own: a circle resting in a star's
-// notch, which its polygon crosses at the notch's corner and its curve only further along the next edge.
+// notch, which its polygon crosses at the notch's corner and its curve only further along the next edge; circles
+// resting inside a round region, whose polygons cross it twice where the curves do not cross at all.
 TEST(EdgeWindow, ShapesNearlyTouchingARegionAreCutWhereTheirCurvesCross) {
     std::mt19937 rng(1416);
     const BezierShape star = Shape({Star(35, false)});
     ExpectPiecesMakeUpBoth(star, Shape({Circle(232.29825759354335, -99.849648798913449, 11.14065891943347)}), rng, 0);
+    const BezierShape disc = Shape({Circle(0, 0, 150)});
+    ExpectPiecesMakeUpBoth(disc, Shape({Circle(101.4924541490295, -99.369427617440451, 7.96126797872844)}), rng, 1);
+    ExpectPiecesMakeUpBoth(disc, Shape({Circle(97.302898806906853, -96.469608586319907, 12.980879082425417)}), rng, 2);
 }
 
 TEST(EdgeWindow, OnlyRingsThatNeverMeetThemselvesAreSimple) {
