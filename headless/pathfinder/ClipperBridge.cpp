@@ -23,32 +23,47 @@ void AddClipAreas(ClipperLib::Clipper& clipper, const std::vector<FlatPath>& fla
     }
 }
 
+// One clipper run of the areas, with the top object given by its flats or, when windowed, by its window's part.
+bool RunAreaClipper(const std::vector<FlatPath>& flats, const ClipperLib::Path* topPart, ClipperLib::PolyFillType top,
+                    ClipperLib::PolyFillType under, ClipperLib::PolyTree* overlap, ClipperLib::PolyTree* topOnly) {
+    ClipperLib::Clipper clipper;
+    // Collinear vertices are flattened curve points the mapping back needs to find.
+    clipper.PreserveCollinear(true);
+    // Faces that touch at a point come out as separate faces.
+    clipper.StrictlySimple(true);
+    IntBox subject = IntBox::Empty();
+    auto addSubject = [&](const ClipperLib::Path& points) {
+        clipper.AddPath(points, ClipperLib::ptSubject, true);
+        subject.Add(points);
+    };
+    if (topPart) {
+        addSubject(*topPart);
+    } else {
+        for (const FlatPath& f : flats)
+            if (f.object == 0) addSubject(f.points);
+    }
+    if (!subject.IsEmpty()) AddClipAreas(clipper, flats, 1, subject);
+    if (overlap && !clipper.Execute(ClipperLib::ctIntersection, *overlap, top, under)) return false;
+    return !topOnly || clipper.Execute(ClipperLib::ctDifference, *topOnly, top, under);
+}
+
 }  // namespace
 
 bool ClipAreas(const std::vector<FlatPath>& flats, FillRule topRule, FillRule underRule, ClipperLib::PolyTree* overlap,
                ClipperLib::PolyTree* topOnly) {
     try {
         const ClipperLib::PolyFillType top = ToClipper(topRule), under = ToClipper(underRule);
+        // A large top object is clipped through the window around the lower one when both trees are asked for.
         if (overlap && topOnly) {
-            if (ClipAreasThroughWindow(flats, top, under, *overlap, *topOnly)) return true;
-            overlap->Clear();
-            topOnly->Clear();
+            if (const std::optional<TopWindowPart> part = WindowPartOfTop(flats)) {
+                if (RunAreaClipper(flats, &part->ring, top, under, overlap, topOnly) &&
+                    PutFarVerticesBack(*part, *topOnly))
+                    return true;
+                overlap->Clear();
+                topOnly->Clear();
+            }
         }
-        ClipperLib::Clipper clipper;
-        // Collinear vertices are flattened curve points the mapping back needs to find.
-        clipper.PreserveCollinear(true);
-        // Faces that touch at a point come out as separate faces.
-        clipper.StrictlySimple(true);
-        IntBox subject = IntBox::Empty();
-        for (const FlatPath& f : flats) {
-            if (f.object != 0) continue;
-            clipper.AddPath(f.points, ClipperLib::ptSubject, true);
-            subject.Add(f.points);
-        }
-        if (!subject.IsEmpty()) AddClipAreas(clipper, flats, 1, subject);
-        if (overlap && !clipper.Execute(ClipperLib::ctIntersection, *overlap, top, under)) return false;
-        if (topOnly && !clipper.Execute(ClipperLib::ctDifference, *topOnly, top, under)) return false;
-        return true;
+        return RunAreaClipper(flats, nullptr, top, under, overlap, topOnly);
     } catch (const ClipperLib::clipperException&) {
         return false;
     }

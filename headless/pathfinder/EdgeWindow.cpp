@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
+#include "headless/pathfinder/RecentAnswers.h"
 #include "headless/pathfinder/Window.h"
 
 namespace pathfinder {
@@ -60,18 +62,8 @@ struct WindingCount {
 
 // The ring's simplicity, worked out once for the region that every cut of a run uses.
 bool CachedIsSimpleRing(const Path& ring) {
-    struct Entry {
-        Path ring;
-        bool simple = false;
-        bool filled = false;
-    };
-    thread_local Entry last;
-    if (!last.filled || last.ring != ring) {
-        last.ring = ring;
-        last.simple = IsSimpleRing(ring);
-        last.filled = true;
-    }
-    return last.simple;
+    thread_local RecentAnswers<Path, bool, 1> recent;
+    return recent.Get(ring, std::equal_to<Path>(), [&] { return IsSimpleRing(ring); });
 }
 
 template <typename Visit>
@@ -103,13 +95,15 @@ std::optional<std::size_t> FindCorners(const Path& contour, const IntPoint& from
 }
 
 // The contour with the corners found at start replaced by the far vertices, in the same direction.
-void PutBack(Path& contour, std::size_t start, std::size_t corners, Path far, bool backwards) {
-    if (backwards) std::reverse(far.begin(), far.end());
+void PutBack(Path& contour, std::size_t start, std::size_t corners, const Path& far, bool backwards) {
     const std::size_t n = contour.size();
     Path out;
     out.reserve(n - corners + far.size());
     out.push_back(contour[start]);
-    out.insert(out.end(), far.begin(), far.end());
+    if (backwards)
+        out.insert(out.end(), far.rbegin(), far.rend());
+    else
+        out.insert(out.end(), far.begin(), far.end());
     for (std::size_t k = corners + 1; k < n; ++k)
         out.push_back(contour[(start + k) % n]);
     contour = std::move(out);
@@ -153,20 +147,18 @@ bool IsSimpleRing(const Path& ring) {
     return true;
 }
 
-bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::PolyFillType topRule,
-                            ClipperLib::PolyFillType underRule, ClipperLib::PolyTree& overlap,
-                            ClipperLib::PolyTree& topOnly) {
+std::optional<TopWindowPart> WindowPartOfTop(const std::vector<FlatPath>& flats) {
     const FlatPath* top = nullptr;
     IntBox under = IntBox::Empty();
     for (const FlatPath& f : flats) {
         if (f.object != 0) {
             under.Add(f.points);
         } else {
-            if (top || !f.closed) return false;
+            if (top || !f.closed) return std::nullopt;
             top = &f;
         }
     }
-    if (!top || under.IsEmpty() || top->points.size() < kFewestVertices) return false;
+    if (!top || under.IsEmpty() || top->points.size() < kFewestVertices) return std::nullopt;
     IntBox window = under, near = under;
     window.Grow(kWindowMargin);
     near.Grow(kWindowMargin / 2);
@@ -181,13 +173,13 @@ bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::Poly
         const bool starts = met && !lastMet;
         lastMet = met;
         if (!met) continue;
-        if (++count > kMostEdges) return false;
+        if (++count > kMostEdges) return std::nullopt;
         if (starts) {
-            if (first != n) return false;  // a second run
+            if (first != n) return std::nullopt;  // a second run
             first = i;
         }
     }
-    if (first == n || n - count < kFewestVertices / 2 || !CachedIsSimpleRing(ring)) return false;
+    if (first == n || n - count < kFewestVertices / 2 || !CachedIsSimpleRing(ring)) return std::nullopt;
     Path chain;
     for (std::size_t k = 0; k <= count; ++k)
         chain.push_back(ring[(first + k) % n]);
@@ -201,13 +193,13 @@ bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::Poly
             w.Edge(ring[i], ring[(i + 1) % n]);
     std::array<bool, 4> inside{};
     for (std::size_t k = 0; k < 4; ++k) {
-        if (around[k].on) return false;
+        if (around[k].on) return std::nullopt;
         inside[k] = around[k].winding != 0;
     }
     std::size_t start = 4;
     for (std::size_t k = 0; k < 4; ++k)
         if (inside[k] && !inside[(k + 3) % 4]) start = k;
-    if (start == 4) return false;
+    if (start == 4) return std::nullopt;
     Path inner;
     for (std::size_t k = start; inside[k % 4] && inner.size() < 4; ++k)
         inner.push_back(corners[k % 4]);
@@ -232,23 +224,21 @@ bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::Poly
         loop.Edge(inner.front(), q);
         fits = loop.winding == 0;
     }
-    if (!fits) return false;
+    if (!fits) return std::nullopt;
 
-    ClipperLib::Clipper clipper;
-    clipper.PreserveCollinear(true);
-    clipper.StrictlySimple(true);
-    clipper.AddPath(part, ClipperLib::ptSubject, true);
-    for (const FlatPath& f : flats)
-        if (f.object != 0) clipper.AddPath(f.points, ClipperLib::ptClip, true);
-    if (!clipper.Execute(ClipperLib::ctIntersection, overlap, topRule, underRule) ||
-        !clipper.Execute(ClipperLib::ctDifference, topOnly, topRule, underRule))
-        return false;
+    TopWindowPart result{std::move(part), std::move(inner), q, r, {}};
+    for (std::size_t i = (first + count + 1) % n; i != first; i = (i + 1) % n)
+        result.far.push_back(ring[i]);
+    return result;
+}
+
+bool PutFarVerticesBack(const TopWindowPart& part, ClipperLib::PolyTree& topOnly) {
     Path* found = nullptr;
     std::size_t at = 0;
     bool backwards = false, twice = false;
     ForEachContour(topOnly, [&](Path& contour) {
         bool back = false;
-        if (const std::optional<std::size_t> j = FindCorners(contour, q, inner, r, back)) {
+        if (const std::optional<std::size_t> j = FindCorners(contour, part.before, part.corners, part.after, back)) {
             twice = twice || found != nullptr;
             found = &contour;
             at = *j;
@@ -256,10 +246,7 @@ bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::Poly
         }
     });
     if (!found || twice) return false;
-    Path far;
-    for (std::size_t i = (first + count + 1) % n; i != first; i = (i + 1) % n)
-        far.push_back(ring[i]);
-    PutBack(*found, at, inner.size(), std::move(far), backwards);
+    PutBack(*found, at, part.corners.size(), part.far, backwards);
     return true;
 }
 

@@ -4,21 +4,31 @@
 
 #include <polyclipping/clipper.hpp>
 
+#include <optional>
 #include <vector>
 
 #include "headless/pathfinder/Flatten.h"
 
 namespace pathfinder {
 
-// Overlap and top-only trees of the top object (object 0, one closed flat) against the lower one, as the clipper
-// gives them for the whole top: the clipper runs on the window's part of the top (the edges that meet the window
-// and the window's corners inside the top), and the top's far vertices are put back into the top-only ring in
-// place of those corners. False, trees unusable, unless the top is one simple ring with far more vertices than that
-// part, the edges that meet the window follow one another, no corner lies on the top's outline, and the part so
-// made is simple and fills the lower object's surroundings as the top does.
-bool ClipAreasThroughWindow(const std::vector<FlatPath>& flats, ClipperLib::PolyFillType topRule,
-                            ClipperLib::PolyFillType underRule, ClipperLib::PolyTree& overlap,
-                            ClipperLib::PolyTree& topOnly);
+// The window's part of the top object (object 0, one closed flat): the edges that meet the window around the lower
+// object, closed round the window's corners inside the top. The clipper run on it in place of the top gives the
+// whole top's overlap, and its top-only faces but for the one that runs along the corners.
+struct TopWindowPart {
+    ClipperLib::Path ring;
+    ClipperLib::Path corners;            // as the ring holds them
+    ClipperLib::IntPoint before, after;  // the ring's vertices either side of the corners
+    ClipperLib::Path far;                // the top's vertices the corners stand for, in the top's order
+};
+
+// None unless the top is one simple ring with far more vertices than the part, the edges that meet the window
+// follow one another, no corner lies on the top's outline, and the part so made is simple and fills the lower
+// object's surroundings as the top does.
+std::optional<TopWindowPart> WindowPartOfTop(const std::vector<FlatPath>& flats);
+
+// Puts the far vertices back into the top-only contour in place of the part's corners, turning the part's faces
+// into the whole top's. False, tree unusable, unless exactly one contour runs along the corners.
+bool PutFarVerticesBack(const TopWindowPart& part, ClipperLib::PolyTree& topOnly);
 
 // True when no two edges of the closed polyline meet but neighbours at their shared vertex. False too for
 // coordinates beyond where the test is exact.

@@ -8,6 +8,7 @@
 
 #include "headless/geometry/Tolerance.h"
 #include "headless/pathfinder/BezierShape.h"
+#include "headless/pathfinder/RecentAnswers.h"
 
 namespace pathfinder {
 namespace {
@@ -135,30 +136,10 @@ bool SamePaths(const std::vector<BezierPath>& a, const std::vector<BezierPath>& 
     return true;
 }
 
-// The isolation of the last two shapes asked about: the module cuts many shapes against one region, whose
-// isolation would otherwise be worked out again for every cut. An entry serves only a shape of the very same
-// content, so a region edited between two calls is never given what its old form had.
+// The isolation of the last two shapes asked about: the region and the shape cut against it.
 const std::vector<std::vector<Isolation>>& CachedIsolation(const BezierShape& shape) {
-    struct Entry {
-        std::vector<BezierPath> paths;
-        std::vector<std::vector<Isolation>> isolation;
-        bool filled = false;
-    };
-    thread_local std::array<Entry, 2> entries;
-    thread_local std::size_t recent = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].filled && SamePaths(entries[i].paths, shape.paths)) {
-            recent = i;
-            return entries[i].isolation;
-        }
-    }
-    // The entry not used last makes way, so that the region stays while the shapes cut against it come and go.
-    recent = 1 - recent;
-    Entry& entry = entries[recent];
-    entry.paths = shape.paths;
-    entry.isolation = IsolatedSegments(shape);
-    entry.filled = true;
-    return entry.isolation;
+    thread_local RecentAnswers<std::vector<BezierPath>, std::vector<std::vector<Isolation>>, 2> recent;
+    return recent.Get(shape.paths, SamePaths, [&] { return IsolatedSegments(shape); });
 }
 
 // Cuts of c into monotone stretches, or none when those stretches might come near each other: then a polyline

@@ -225,7 +225,7 @@ OutlineResult Outline(const BezierShape& top, const BezierShape& under, const Ou
         FlattenShape(under, kUnder, {tolerance, scale, Box::Empty(), true}, flats);
     }
     const PolylineIndex index(std::move(flats), {&top, &under});
-    Work work{&index, scale, 10.0 * tolerance + 4.0 / scale, {}, {}, {}};
+    Work work{&index, scale, options.tolerances.CrossingReach(), {}, {}, {}};
     work.cuts.resize(index.Flats().size());
     if (meet) {
         RingMapper mapper(index, options.tolerances);

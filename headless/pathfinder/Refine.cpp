@@ -91,12 +91,17 @@ void ChooseSides(Track& a, Track& b) {
     }
 }
 
+// Rounding keeps the gap between the two points a few units in the last place of their coordinates, however
+// many steps are taken.
+bool Meet(Point pa, Point f) {
+    return std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y));
+}
+
 // Newton steps on path a at sa == path b at sb. True when the two points meet.
 [[gnu::always_inline]] inline bool Solve(Track& sa, Track& sb) {
     for (int i = 0; i < kNewtonSteps; ++i) {
         const Point pa = sa.At(), f = pa - sb.At();
-        // Rounding keeps the gap a few units in the last place of the coordinates, however many steps are taken.
-        if (std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y))) return true;
+        if (Meet(pa, f)) return true;
         const Point da = sa.Tangent(), db = sb.Tangent();
         // Solve da * dsa - db * dsb = -f.
         const double det = -Cross(da, db);
@@ -108,8 +113,8 @@ void ChooseSides(Track& a, Track& b) {
         sa.Step(dsa);
         sb.Step(dsb);
     }
-    const Point pa = sa.At(), f = pa - sb.At();
-    return std::abs(f.x) + std::abs(f.y) <= kResidual * (1.0 + std::abs(pa.x) + std::abs(pa.y));
+    const Point pa = sa.At();
+    return Meet(pa, pa - sb.At());
 }
 
 // The true crossing of the curves nearest a junction, found by halving the segments at the junction and their

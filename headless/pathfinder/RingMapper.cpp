@@ -143,9 +143,8 @@ bool RingMapper::Continues(const Stretch& run, const EdgeMatch& next) const {
 
 Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathParam& ua, int b, PathParam& ub,
                                  bool& onBoth) {
-    const double scale = tolerances_.clipperScale;
-    const double reach = 10.0 * tolerances_.flatten + 4.0 / scale;
-    const Point near = FromClipper(at, scale);
+    const double reach = tolerances_.CrossingReach();
+    const Point near = FromClipper(at, tolerances_.clipperScale);
     // A path that meets itself has no order to tell its two parameters apart.
     if (a == b) return RefineCrossing(index_.SourceOf(a), ua, index_.SourceOf(b), ub, near, reach, &onBoth);
     const bool aLow = a < b;
@@ -175,8 +174,7 @@ Point RingMapper::SharedCrossing(const ClipperLib::IntPoint& at, int a, PathPara
 
 double RingMapper::LongestSliver() const {
     // As far from a junction as a crossing is looked for.
-    const double reach = 10.0 * tolerances_.flatten + 4.0 / tolerances_.clipperScale;
-    return reach / geometry::kShallowestCrossingSine;
+    return tolerances_.CrossingReach() / geometry::kShallowestCrossingSine;
 }
 
 bool RingMapper::IsSliver(std::size_t k) {
@@ -207,6 +205,13 @@ bool RingMapper::IsPinched() {
     return Distance(junction_[0], junction_[1]) <= LongestSliver() && !IsSliver(0) && !IsSliver(1);
 }
 
+void RingMapper::EraseRun(std::size_t k) {
+    const auto at = static_cast<std::ptrdiff_t>(k);
+    runs_.erase(runs_.begin() + at);
+    junction_.erase(junction_.begin() + at);
+    crossed_.erase(crossed_.begin() + at);
+}
+
 bool RingMapper::SkipSlivers() {
     for (std::size_t k = 0; k < runs_.size();) {
         const std::size_t r = runs_.size();
@@ -224,9 +229,7 @@ bool RingMapper::SkipSlivers() {
             const double n = static_cast<double>(f.segmentCount);
             prev.length = prev.length > 0 ? n : -n;
             junction_[before] = PointAt(index_.SourceOf(prev.flat), prev.from);
-            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(k));
-            junction_.erase(junction_.begin() + static_cast<std::ptrdiff_t>(k));
-            crossed_.erase(crossed_.begin() + static_cast<std::ptrdiff_t>(k));
+            EraseRun(k);
             return true;
         }
         const Stretch& after = runs_[next];
@@ -239,11 +242,8 @@ bool RingMapper::SkipSlivers() {
         prev.length += gap + after.length;
         // Drop the sliver's stretch and the one after it, now part of prev.
         const std::size_t first = std::min(k, next), second = std::max(k, next);
-        for (const std::size_t i : {second, first}) {
-            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
-            junction_.erase(junction_.begin() + static_cast<std::ptrdiff_t>(i));
-            crossed_.erase(crossed_.begin() + static_cast<std::ptrdiff_t>(i));
-        }
+        for (const std::size_t i : {second, first})
+            EraseRun(i);
         k = 0;
     }
     return true;

@@ -59,6 +59,8 @@ private:
     // for a short stretch between: the ring keeps to the outline on either side instead, and a ring made of such a
     // stretch alone encloses nothing. False for a ring dropped so.
     bool SkipSlivers();
+    // Drops run k with the junction it starts at.
+    void EraseRun(std::size_t k);
     // Whether run k is such a stretch: the curves cross at neither end, and it stays within a crossing's reach.
     bool IsSliver(std::size_t k);
     double LongestSliver() const;

@@ -175,7 +175,7 @@ TEST(EdgeWindow, PiecesThroughTheWindowOfALargeRegionAreThoseOfTheWholeRegion) {
         ClipperLib::PolyTree overlap, topOnly, wholeOverlap, wholeTopOnly;
         const auto nonZero = ClipperLib::pftNonZero;
         const auto regionRule = region.fillRule == FillRule::kEvenOdd ? ClipperLib::pftEvenOdd : nonZero;
-        if (ClipAreasThroughWindow(flats, regionRule, nonZero, overlap, topOnly)) {
+        if (WindowPartOfTop(flats) && ClipAreas(flats, region.fillRule, FillRule::kNonZero, &overlap, &topOnly)) {
             ++windowed;
             ClipperLib::Clipper whole;
             whole.PreserveCollinear(true);
